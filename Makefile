@@ -1,0 +1,56 @@
+# Kestrigo: two commands set everything up on a fresh Debian 12 machine.
+#   make run   installs what is missing (as root), builds and starts the program
+#   make test  the same, then runs every test
+#   make bench builds and runs the benchmarks
+
+BUILD ?= build
+PACKAGES := cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            fonts-ipafont-gothic fonts-ipafont-mincho
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build run test bench clean format
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends$$missing; \
+	  else \
+	    echo "Missing packages. Run as root:"; \
+	    echo "  apt-get install$$missing"; \
+	    exit 1; \
+	  fi; \
+	fi
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display available (DISPLAY and WAYLAND_DISPLAY are unset): cannot open the Kestrigo window."; \
+	  echo "Start it from a desktop session, or use $(BUILD)/kestrigo-snapshot --png FILE for a picture."; \
+	  exit 1; \
+	fi
+	@cd $(BUILD) && ./kestrigo
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DKESTRIGO_BENCH=ON > /dev/null
+	@cmake --build $(BUILD)-bench -j $(JOBS) --target kestrigo_bench
+	@cd $(BUILD)-bench && QT_QPA_PLATFORM=offscreen ./bench/kestrigo_bench
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan

@@ -1,0 +1,321 @@
+// Chart axes: the scale (fixed or taken from the series), value <-> pixel mapping, label steps,
+// label values and texts, and the bands and painting of an axis around the chart rectangle.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "chart/chartfwd.h"
+
+class TFont;
+class TChartAxisPen;
+class TDottedGrayPen;
+class TDarkGrayPen;
+class TChartHiddenPen;
+class TickPositions;
+
+// What the labels of an axis show.
+enum TAxisLabelStyle : std::uint8_t { talAuto, talNone, talValue, talMark, talText };
+
+// The chart's label events. OnGetAxisLabel may replace the text of a label (series is null and
+// valueIndex -1 for value labels); OnGetNextAxisLabel supplies custom label values one by one.
+using TAxisOnGetLabel = std::function<void(TCustomChartAxis* sender, TChartSeries* series, int valueIndex,
+                                           std::string& labelText)>;
+using TAxisOnGetNextLabel =
+    std::function<void(TCustomChartAxis* sender, int labelIndex, double& labelValue, bool& stop)>;
+
+// The title of an axis: caption, angle and font.
+class TChartAxisTitle {
+  public:
+    explicit TChartAxisTitle(TCustomChartAxis* axis);
+    ~TChartAxisTitle();
+    TChartAxisTitle(const TChartAxisTitle&) = delete;
+    TChartAxisTitle& operator=(const TChartAxisTitle&) = delete;
+
+    TCustomChartAxis* Axis() const { return axis_; }
+    int Angle() const { return angle_; }
+    // Raises ChartException for angles outside 0..359; the angle is then unchanged.
+    void SetAngle(int angle);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    TFont* Font() const { return font_.get(); }
+    void SetFont(const TFont& font);
+
+  private:
+    TCustomChartAxis* axis_;
+    int angle_;
+    std::string caption_;
+    std::unique_ptr<TFont> font_;
+};
+
+class TCustomChartAxis {
+  public:
+    // chart may be null (a detached axis: no series, no repaint, never loading).
+    TCustomChartAxis(TCustomAxisPanel* chart, bool isHorizontal, bool isOtherSide, bool isDepth,
+                     int defaultTitleAngle);
+    virtual ~TCustomChartAxis();
+    TCustomChartAxis(const TCustomChartAxis&) = delete;
+    TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
+
+    TCustomAxisPanel* ParentChart() const { return chart_; }
+    bool IsHorizontal() const { return isHorizontal_; }
+    bool IsOtherSide() const { return isOtherSide_; }
+    bool IsDepth() const { return isDepth_; }
+    int DefaultTitleAngle() const { return defaultTitleAngle_; }
+
+    // ---- Published properties ----
+    bool Automatic() const { return automatic_; }
+    void SetAutomatic(bool value);
+    bool AutomaticMaximum() const { return automaticMaximum_; }
+    void SetAutomaticMaximum(bool value);
+    bool AutomaticMinimum() const { return automaticMinimum_; }
+    void SetAutomaticMinimum(bool value);
+    TChartAxisPen* Axis() const { return axisPen_.get(); }
+    void SetAxis(const TChartPen& pen);
+    const std::string& AxisValuesFormat() const { return axisValuesFormat_; }
+    void SetAxisValuesFormat(const std::string& value);
+    const std::string& DateTimeFormat() const { return dateTimeFormat_; }
+    void SetDateTimeFormat(const std::string& value);
+    bool ExactDateTime() const { return exactDateTime_; }
+    void SetExactDateTime(bool value);
+    TDottedGrayPen* Grid() const { return grid_.get(); }
+    void SetGrid(const TChartPen& pen);
+    bool GridCentered() const { return gridCentered_; }
+    void SetGridCentered(bool value);
+    double Increment() const { return increment_; }
+    void SetIncrement(double value);  // AxisException when not >= 0
+    bool Inverted() const { return inverted_; }
+    void SetInverted(bool value);
+    bool Labels() const { return labels_; }
+    void SetLabels(bool value);
+    int LabelsAngle() const { return labelsAngle_; }
+    void SetLabelsAngle(int value);  // ChartException outside 0..359
+    TFont* LabelsFont() const { return labelsFont_.get(); }
+    void SetLabelsFont(const TFont& font);
+    bool LabelsMultiLine() const { return labelsMultiLine_; }
+    void SetLabelsMultiLine(bool value);
+    bool LabelsOnAxis() const { return labelsOnAxis_; }
+    void SetLabelsOnAxis(bool value);
+    int LabelsSeparation() const { return labelsSeparation_; }
+    void SetLabelsSeparation(int value);  // AxisException below 0
+    int LabelsSize() const { return labelsSize_; }
+    void SetLabelsSize(int value);
+    TAxisLabelStyle LabelStyle() const { return labelStyle_; }
+    void SetLabelStyle(TAxisLabelStyle value);
+    bool Logarithmic() const { return logarithmic_; }
+    void SetLogarithmic(bool value);  // AxisException on a date-time axis or a range below 0
+    int LogarithmicBase() const { return logarithmicBase_; }
+    void SetLogarithmicBase(int value);  // AxisException below 2
+    double Maximum() const { return maximum_; }
+    void SetMaximum(double value);  // AxisException below Minimum unless loading
+    double Minimum() const { return minimum_; }
+    void SetMinimum(double value);  // AxisException above Maximum unless loading
+    TChartHiddenPen* MinorGrid() const { return minorGrid_.get(); }
+    void SetMinorGrid(const TChartPen& pen);
+    int MinorTickCount() const { return minorTickCount_; }
+    void SetMinorTickCount(int value);
+    int MinorTickLength() const { return minorTickLength_; }
+    void SetMinorTickLength(int value);
+    TDarkGrayPen* MinorTicks() const { return minorTicks_.get(); }
+    void SetMinorTicks(const TChartPen& pen);
+    double StartPosition() const { return startPosition_; }
+    void SetStartPosition(double value);
+    double EndPosition() const { return endPosition_; }
+    void SetEndPosition(double value);
+    double PositionPercent() const { return positionPercent_; }
+    void SetPositionPercent(double value);
+    bool RoundFirstLabel() const { return roundFirstLabel_; }
+    void SetRoundFirstLabel(bool value);
+    int TickInnerLength() const { return tickInnerLength_; }
+    void SetTickInnerLength(int value);
+    int TickLength() const { return tickLength_; }
+    void SetTickLength(int value);
+    bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
+    void SetTickOnLabelsOnly(bool value);
+    TDarkGrayPen* Ticks() const { return ticks_.get(); }
+    void SetTicks(const TChartPen& pen);
+    TDarkGrayPen* TicksInner() const { return ticksInner_.get(); }
+    void SetTicksInner(const TChartPen& pen);
+    TChartAxisTitle* Title() const { return title_.get(); }
+    int TitleSize() const { return titleSize_; }
+    void SetTitleSize(int value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+
+    // ---- Run-time state ----
+    double RangeMin() const { return rangeMin_; }
+    double RangeMax() const { return rangeMax_; }
+    double RangeSpan() const { return rangeSpan_; }
+    // Sets RangeMin/RangeMax (and RangeSpan) directly, as a layout would.
+    void SetRangeMin(double value);
+    void SetRangeMax(double value);
+    bool IsDateTimeAxis() const { return isDateTimeAxis_; }
+    void SetIsDateTimeAxis(bool value) { isDateTimeAxis_ = value; }
+    int StartPixel() const { return startPixel_; }
+    int EndPixel() const { return endPixel_; }
+    int LengthPixels() const { return lengthPixels_; }
+    int CenterPixel() const { return centerPixel_; }
+    // Sets StartPixel/EndPixel and the derived LengthPixels and CenterPixel.
+    void SetStartPixel(int value);
+    void SetEndPixel(int value);
+    int AxisPixel() const { return axisPixel_; }
+    void SetAxisPixel(int value) { axisPixel_ = value; }
+    int LabelsPixel() const { return labelsPixel_; }
+    void SetLabelsPixel(int value) { labelsPixel_ = value; }
+    int TitlePixel() const { return titlePixel_; }
+    void SetTitlePixel(int value) { titlePixel_ = value; }
+
+    // ---- Scale and mapping ----
+    // Takes the automatic ends from the series and copies Minimum/Maximum into the range.
+    void RefreshRange();
+    // Widens the range so that the data keeps the given pixels free at both ends (left/right on a
+    // horizontal axis, top/bottom on a vertical one).
+    void FitRangeToMargins(int left, int top, int right, int bottom);
+    // StartPixel/EndPixel from the chart's PlotRect, StartPosition and EndPosition.
+    void ComputePositions();
+    int XPixelOf(double value) const;
+    int YPixelOf(double value) const;
+    int PixelOf(double value) const { return isHorizontal_ ? XPixelOf(value) : YPixelOf(value); }
+    double ValueAtPixel(int pixel) const;
+
+    // Fixes both ends (swapped when min > max; at least 1e-10 apart).
+    void SetRange(double min, double max);
+    // Moves both ends by delta; with checkLimits only towards data beyond the current end.
+    void ShiftRange(bool checkLimits, double delta);
+
+    // ---- Labels ----
+    // The surface font must be the labels font.
+    double ComputeLabelStep();
+    double StepForLabelSize(int size) const;
+    double StepForLabelCount(int count) const;
+    std::string LabelTextOf(double value) const;
+    TAxisLabelStyle EffectiveLabelStyle() const;
+    bool ShowsDateTime() const;
+    // Visits the numeric label values (custom, logarithmic or default source) from the source's
+    // first value on; the default source runs from the top value downwards.
+    void ForEachLabelValue(double step, const std::function<void(double)>& visit) const;
+
+    // ---- Bands and painting ----
+    void ComputeBands(TRect& rect, bool shrink);
+    int TickBandSize() const;
+    int LabelsBandSize();
+    int TitleBandSize() const;
+    int WidestValueLabel();
+    void PaintAxis(bool placeAxisLine);
+    void PlaceLabel(int pixel, const std::string& text);
+    void DrawAxisText(int x, int y, const std::string& text, int angle);
+
+  protected:
+    // Stores a changed value and asks the chart to repaint.
+    template <typename T>
+    void Change(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        Repaint();
+    }
+    void Repaint() const;
+
+  private:
+    bool ChartIsLoading() const;
+    double Extreme(bool isMin) const;
+    double StepFromSearch(double step, int count) const;
+    void DefaultLabelValues(double step, const std::function<void(double)>& visit) const;
+    void LogLabelValues(const std::function<void(double)>& visit) const;
+    bool CustomLabelValues(const std::function<void(double)>& visit) const;
+    void PlaceSeriesLabels();
+    void PlaceLabelAt(int pixel, double value);
+    int LabelExtent(const std::string& text) const;
+    int Offset(const TRect& rect, int anchor) const;
+    int EdgeOf(const TRect& rect) const;
+    void ShrinkOnSide(TRect& rect, int n) const;
+    int OutwardOf(int anchor, int n) const;
+    void DrawTitle();
+    void DrawTicksAndGrid();
+    void DrawTick(int pixel, int offset, int length) const;
+    void DrawGridLine(int pixel) const;
+    void MinorPositions(const std::function<void(int)>& visit) const;
+    bool IsLeftOrTop() const;
+
+    TCustomAxisPanel* chart_;
+    bool isHorizontal_;
+    bool isOtherSide_;
+    bool isDepth_;
+    int defaultTitleAngle_;
+
+    bool automatic_ = true;
+    bool automaticMaximum_ = true;
+    bool automaticMinimum_ = true;
+    std::unique_ptr<TChartAxisPen> axisPen_;
+    std::string axisValuesFormat_ = "#,##0.###";
+    std::string dateTimeFormat_;
+    bool exactDateTime_ = true;
+    std::unique_ptr<TDottedGrayPen> grid_;
+    bool gridCentered_ = false;
+    double increment_ = 0;
+    bool inverted_ = false;
+    bool labels_ = true;
+    int labelsAngle_ = 0;
+    std::unique_ptr<TFont> labelsFont_;
+    bool labelsMultiLine_ = false;
+    bool labelsOnAxis_ = true;
+    int labelsSeparation_ = 10;
+    int labelsSize_ = 0;
+    TAxisLabelStyle labelStyle_ = talAuto;
+    bool logarithmic_ = false;
+    int logarithmicBase_ = 10;
+    double maximum_ = 0;
+    double minimum_ = 0;
+    std::unique_ptr<TChartHiddenPen> minorGrid_;
+    int minorTickCount_ = 3;
+    int minorTickLength_ = 2;
+    std::unique_ptr<TDarkGrayPen> minorTicks_;
+    double startPosition_ = 0;
+    double endPosition_ = 100;
+    double positionPercent_ = 0;
+    bool roundFirstLabel_ = true;
+    int tickInnerLength_ = 0;
+    int tickLength_ = 4;
+    bool tickOnLabelsOnly_ = true;
+    std::unique_ptr<TDarkGrayPen> ticks_;
+    std::unique_ptr<TDarkGrayPen> ticksInner_;
+    std::unique_ptr<TChartAxisTitle> title_;
+    int titleSize_ = 0;
+    bool visible_ = true;
+
+    double rangeMin_ = 0;
+    double rangeMax_ = 0;
+    double rangeSpan_ = 0;
+    bool isDateTimeAxis_ = false;
+    int startPixel_ = 0;
+    int endPixel_ = 0;
+    int lengthPixels_ = 0;
+    int centerPixel_ = 0;
+    int axisPixel_ = 0;
+    int labelsPixel_ = 0;
+    int titlePixel_ = 0;
+    TickPositions* ticksInPaint_ = nullptr;  // the positions of the PaintAxis in progress
+};
+
+// One of the four side axes.
+class TChartAxis : public TCustomChartAxis {
+  public:
+    using TCustomChartAxis::TCustomChartAxis;
+};
+
+// The depth axis (3-D charts only); created invisible.
+class TChartDepthAxis : public TCustomChartAxis {
+  public:
+    explicit TChartDepthAxis(TCustomAxisPanel* chart);
+};
+
+// Creates one of the chart's five axes by its index in the chart's axis list
+// (0 bottom, 1 top, 2 left, 3 right; the depth axis has its own class).
+std::unique_ptr<TChartAxis> NewSideAxis(TCustomAxisPanel* chart, int index);
+
+// Round to the nearest integer, halves to the even neighbour.
+int RoundHalfEven(double value);
+
+// The mouse wheel: shifts every vertical axis of the chart by 3 % of its span, up for a step down.
+void ShiftAxesForWheelStep(TCustomAxisPanel& chart, bool stepDown);

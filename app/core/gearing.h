@@ -12,13 +12,13 @@ namespace kgr {
 
 // The input texts in the order of the input table.
 struct TGearingInputs {
-    std::string MaxRpm;      // maxK, thousands of rpm (integer)
-    std::string PBLow;       // pbLowK, thousands of rpm (integer)
-    std::string PBHigh;      // pbHighK, thousands of rpm (integer)
-    std::string Ratio1;      // primary ratio
-    std::string Ratio2drv;   // secondary drive value
-    std::string Ratio2drvn;  // secondary driven value
-    std::string Tire;        // tyre diameter, mm
+    std::string MaxRpm;                 // maxK, thousands of rpm (integer)
+    std::string PBLow;                  // pbLowK, thousands of rpm (integer)
+    std::string PBHigh;                 // pbHighK, thousands of rpm (integer)
+    std::string Ratio1;                 // primary ratio
+    std::string Ratio2drv;              // secondary drive value
+    std::string Ratio2drvn;             // secondary driven value
+    std::string Tire;                   // tyre diameter, mm
     std::array<std::string, 6> RatioT;  // gear 1 ... gear 6, 0 = no such gear
 };
 
@@ -37,7 +37,7 @@ struct TPowerBand {
 };
 
 class TGearingResult {
-public:
+  public:
     static constexpr int kColCount = 7;
     static constexpr int kSeriesCount = 12;
 
@@ -57,7 +57,7 @@ public:
     // the table and for the speeds of a result that is not drawn.
     std::string Cell(int col, int row) const;
 
-private:
+  private:
     friend TGearingResult ComputeGearing(const TGearingInputs& inputs, char decimalSeparator);
 
     int MaxK = 0;

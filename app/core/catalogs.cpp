@@ -1,0 +1,198 @@
+#include "app/core/catalogs.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "app/core/formulas.h"
+#include "app/core/inifile.h"
+#include "app/core/messages.h"
+#include "app/core/numbertext.h"
+#include "app/core/textencoding.h"
+
+namespace kgr {
+namespace {
+
+// How a picked entry's values reach the fields.
+enum class TWriteMode {
+    wmGeneral,       // one value, general format
+    wmEachFixed,     // every value into its own field, "%3.3f", right after reading it
+    wmTireDiameter,  // dia, wid, flt combined into one diameter, general format
+};
+
+struct TCatalogSpec {
+    const char* FileName;
+    const char* Keys[6];
+    int KeyCount;
+    TWriteMode Mode;
+};
+
+constexpr TCatalogSpec CatalogSpecs[] = {
+    {"primary.ini", {"ratio"}, 1, TWriteMode::wmGeneral},
+    {"transmission.ini", {"1st", "2nd", "3rd", "4th", "5th", "6th"}, 6, TWriteMode::wmEachFixed},
+    {"drive.ini", {"ratio"}, 1, TWriteMode::wmGeneral},
+    {"driven.ini", {"ratio"}, 1, TWriteMode::wmGeneral},
+    {"tire.ini", {"dia", "wid", "flt"}, 3, TWriteMode::wmTireDiameter},
+};
+
+// After this many "NoValue:info" messages the rest are summed up in one message, so a catalog
+// claiming two billion entries cannot bury the user in dialogs.
+constexpr int MaxNoValueMessages = 3;
+
+const TCatalogSpec& SpecOf(TCatalogKind kind) {
+    return CatalogSpecs[static_cast<int>(kind)];
+}
+
+void ShowError(const TCatalogContext& context, const std::string& text) {
+    if (context.Messages != nullptr) context.Messages->ShowError(text);
+}
+
+// k of a section named "info<k>" (k written without leading zeros, letter case ignored), or 0.
+std::int64_t EntryNumberOf(const std::string& sectionName) {
+    constexpr std::string_view prefix = "info";
+    if (sectionName.size() <= prefix.size() || sectionName.size() > prefix.size() + 10) return 0;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if ((sectionName[i] | 0x20) != prefix[i]) return 0;
+    }
+    const char* digits = sectionName.data() + prefix.size();
+    const char* end = sectionName.data() + sectionName.size();
+    std::int64_t k = 0;
+    const auto [next, error] = std::from_chars(digits, end, k);
+    if (error != std::errc() || next != end || *digits < '1' || *digits > '9') return 0;
+    return k;
+}
+
+// The entry numbers 1 … count that have a description, ascending. Only sections that exist can
+// have one, so this is bounded by the file, not by `count`.
+std::vector<std::int64_t> DescribedEntries(const TIniFile& ini, std::int64_t count) {
+    std::vector<std::int64_t> entries;
+    for (const std::string& name : ini.SectionNames()) {
+        const std::int64_t k = EntryNumberOf(name);
+        if (k >= 1 && k <= count && ini.ValueExists(name, "description")) entries.push_back(k);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+// Reports entries without a description: the first few by number, the rest as one count.
+class TMissingReporter {
+  public:
+    explicit TMissingReporter(const TCatalogContext& context) : Context_(context) {}
+
+    // Entries first … last - 1 lack a description.
+    void Report(std::int64_t first, std::int64_t last) {
+        for (; first < last && Shown_ < MaxNoValueMessages; ++first, ++Shown_) {
+            ShowError(Context_, AppStrings::NoValueInfo + std::to_string(first));
+        }
+        if (first < last) Suppressed_ += last - first;
+    }
+
+    void Finish() {
+        if (Suppressed_ == 0) return;
+        char text[256];
+        std::snprintf(text, sizeof text, AppStrings::NoValueInfoMore, static_cast<long long>(Suppressed_));
+        ShowError(Context_, text);
+    }
+
+  private:
+    const TCatalogContext& Context_;
+    int Shown_ = 0;
+    std::int64_t Suppressed_ = 0;
+};
+
+void AddDescriptions(const TCatalogContext& context, const TIniFile& ini, IPresetList& list) {
+    const std::int64_t count = ini.ReadInteger("generic", "number", 0);
+    TMissingReporter missing(context);
+    std::int64_t expected = 1;
+    for (const std::int64_t k : DescribedEntries(ini, count)) {
+        missing.Report(expected, k);
+        list.AddItem(DecodeCatalogText(ini.ReadString("info" + std::to_string(k), "description", "")));
+        expected = k + 1;
+    }
+    missing.Report(expected, count + 1);
+    missing.Finish();
+}
+
+void ApplyDefault(const TCatalogContext& context, const TIniFile& ini, IPresetList& list) {
+    if (!ini.ValueExists("generic", "default")) {
+        ShowError(context, AppStrings::NoValueDefault);
+        return;
+    }
+    const int index = ini.ReadInteger("generic", "default", 0);
+    if (index < 0 || index >= list.ItemCount()) return;
+    list.SetItemIndex(index);
+    // A selection made by the program raises no event, so the handler is called here.
+    if (list.OnSelect) list.OnSelect();
+}
+
+void Write(std::span<const TFieldWriter> fields, std::size_t field, const std::string& text) {
+    if (field < fields.size() && fields[field]) fields[field](text);
+}
+
+}  // namespace
+
+const char* CatalogFileName(TCatalogKind kind) {
+    return SpecOf(kind).FileName;
+}
+
+int CatalogFieldCount(TCatalogKind kind) {
+    return SpecOf(kind).Mode == TWriteMode::wmEachFixed ? SpecOf(kind).KeyCount : 1;
+}
+
+void LoadCatalog(const TCatalogContext& context, const std::string& fileName, IPresetList& list) {
+    const std::string path = context.Directory + fileName;
+    if (!RegularFileExists(path)) {
+        ShowError(context, fileName + AppStrings::FileNotFound);
+        return;
+    }
+    list.ClearItems();
+    list.AddItem(AppStrings::UserEntry);
+    const TIniFile ini = TIniFile::FromFile(path);
+    AddDescriptions(context, ini, list);
+    ApplyDefault(context, ini, list);
+}
+
+double ReadCatalogValue(const TCatalogContext& context, const std::string& fileName, const std::string& key,
+                        int index) {
+    const std::string path = context.Directory + fileName;
+    if (!RegularFileExists(path)) {
+        ShowError(context, fileName + AppStrings::FileNotFound);
+        return 0;
+    }
+    const TIniFile ini = TIniFile::FromFile(path);
+    const std::string section = "info" + std::to_string(index);
+    if (!ini.ValueExists(section, key)) return 0;
+    return ini.ReadFloat(section, key, 0, context.DecimalSeparator);
+}
+
+void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPresetList& list,
+                  std::span<const TFieldWriter> fields) {
+    if (list.ItemIndex() <= 0) return;
+    const TCatalogSpec& spec = SpecOf(kind);
+    // ItemIndex is read afresh for every key: a field's change handler may have moved it.
+    const auto read = [&](int key) {
+        return ReadCatalogValue(context, spec.FileName, spec.Keys[key], list.ItemIndex());
+    };
+    const char separator = context.DecimalSeparator;
+    switch (spec.Mode) {
+        case TWriteMode::wmGeneral:
+            Write(fields, 0, FormatGeneral(read(0), separator));
+            break;
+        case TWriteMode::wmEachFixed:
+            for (int key = 0; key < spec.KeyCount; ++key) {
+                Write(fields, static_cast<std::size_t>(key), FormatFixed(read(key), 3, 3, separator));
+            }
+            break;
+        case TWriteMode::wmTireDiameter: {
+            const double dia = read(0);
+            const double wid = read(1);
+            const double flt = read(2);
+            Write(fields, 0, FormatGeneral(TireDiameter(dia, wid, flt), separator));
+            break;
+        }
+    }
+}
+
+}  // namespace kgr

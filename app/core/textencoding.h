@@ -1,0 +1,19 @@
+// Text from catalogs written on Linux (UTF-8) or on Japanese Windows (code page 932).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kgr {
+
+// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
+// Code page 932 (Shift-JIS with the Windows extensions) to UTF-8. Bytes that are no valid
+// character become U+FFFD, so the result is always valid UTF-8.
+std::string Cp932ToUtf8(std::string_view text);
+
+// `text` unchanged when it is valid UTF-8, otherwise decoded as code page 932.
+std::string DecodeCatalogText(std::string_view text);
+
+}  // namespace kgr

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/axis.h"
 #include "chart/panel.h"
 
 class TChartWall;
@@ -18,12 +19,6 @@ class TChartPen;
 // The axes paint before the series, so series lines cover grid lines.
 inline constexpr bool AxesBehindSeries = true;
 
-// The chart's axis-label events: the label text of a value (series none and index -1 for value labels),
-// and custom label values (set stop to end the pass).
-using TAxisOnGetLabel = std::function<void(TCustomChartAxis* sender, TChartSeries* series, int valueIndex,
-                                           std::string& labelText)>;
-using TAxisOnGetNextLabel =
-    std::function<void(TCustomChartAxis* sender, int labelIndex, double& labelValue, bool& stop)>;
 // Asked before a pan moves an axis: may change the new range or refuse it.
 using TAllowScrollEvent =
     std::function<void(TCustomChartAxis* sender, double& newMin, double& newMax, bool& allowScroll)>;

@@ -228,8 +228,13 @@ class TChartSeries : public TComponent {
     friend class TChartSeriesList;
     // Used by the series list when attaching and detaching.
     void StoreParentChart(TCustomAxisPanel* chart) { parentChart_ = chart; }
-    void LeaveSources();
+    // True while the series, its owner or its chart is being read from a form description.
+    bool BeingLoaded() const;
+    // Leaves the DependentSeries of every source; with forget, also empties the source list.
+    void LeaveSources(bool forget);
+    void RegisterWithSources();
     void AddSource(TChartSeries* source);
+    void RemoveSource(const TChartSeries* source);
     bool SourceChainReaches(const TChartSeries* target) const;
     void CheckDataSourceCandidate(TComponent* value) const;
     void InsertPointLabel(int index, const std::string& label);

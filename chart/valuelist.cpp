@@ -1,0 +1,216 @@
+#include "chart/valuelist.h"
+
+#include <cmath>
+
+#include "chart/errors.h"
+#include "chart/series.h"
+
+namespace {
+
+[[noreturn]] void RaiseIndexError(long long index) {
+    throw EListError(FormatMessage(ChartStrings::ListIndexError, index));
+}
+
+}  // namespace
+
+int NextListCapacity(int capacity) {
+    const long long delta = capacity > 64 ? capacity / 4 : (capacity > 8 ? 16 : 4);
+    const long long grown = static_cast<long long>(capacity) + delta;
+    if (grown <= MaxListCapacity) return static_cast<int>(grown);
+    // The last step is clamped so that a list can hold exactly MaxListCapacity entries.
+    if (capacity < MaxListCapacity) return MaxListCapacity;
+    throw EListError(FormatMessage(ChartStrings::ListCapacityError, grown));
+}
+
+TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
+    : owner_(owner), name_(std::move(name)) {
+    if (owner_) owner_->ValueLists().Add(this);
+}
+
+void TChartValueList::SetDateTime(bool value) {
+    if (dateTime_ == value) return;
+    dateTime_ = value;
+    if (owner_) owner_->RequestRepaint();
+}
+
+void TChartValueList::SetMultiplier(double value) {
+    if (multiplier_ == value) return;
+    multiplier_ = value;
+    MarkStale();
+    if (!owner_) return;
+    owner_->NotifyDependents(TSeriesChange::Refresh);
+    owner_->RequestRepaint();
+}
+
+void TChartValueList::SetValueSource(std::string value) {
+    if (valueSource_ == value) return;
+    valueSource_ = std::move(value);
+    if (owner_) owner_->CheckDataSource();
+}
+
+void TChartValueList::CheckIndex(int index) const {
+    if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
+}
+
+double TChartValueList::RawValueAt(int index) const {
+    CheckIndex(index);
+    return values_[static_cast<size_t>(index)];
+}
+
+double TChartValueList::ValueAt(int index) const {
+    return RawValueAt(index) * multiplier_;
+}
+
+void TChartValueList::SetValueAt(int index, double value) {
+    CheckIndex(index);
+    values_[static_cast<size_t>(index)] = value;
+    MarkStale();
+    if (owner_) owner_->NotifyDependents(TSeriesChange::Modify, index);
+}
+
+void TChartValueList::RemoveAllValues() {
+    ReleaseStorage(values_);
+    MarkStale();
+}
+
+int TChartValueList::AddInOrder(double value) {
+    int index = ValueCount();
+    if (order_ == loAscending && index > 0 && values_.back() > value) {
+        int i = index - 1;
+        while (i >= 0 && values_[static_cast<size_t>(i)] > value) --i;
+        index = i + 1;
+    } else if (order_ == loDescending && index > 0 && values_.back() < value) {
+        int i = index - 1;
+        while (i >= 0 && values_[static_cast<size_t>(i)] < value) --i;
+        index = i + 1;
+    }
+    InsertValueAt(index, value);
+    return index;
+}
+
+void TChartValueList::InsertValueAt(int index, double value) {
+    if (index < 0 || index > ValueCount()) RaiseIndexError(index);
+    ReserveOneMore(values_);
+    values_.insert(values_.begin() + index, value);
+    MarkStale();
+}
+
+void TChartValueList::RemoveValueAt(int index) {
+    CheckIndex(index);
+    values_.erase(values_.begin() + index);
+    MarkStale();
+}
+
+void TChartValueList::RotateValues() {
+    if (values_.empty()) return;
+    const double first = values_.front();
+    values_.erase(values_.begin());
+    values_.push_back(first);
+}
+
+int TChartValueList::FindValue(double value) const {
+    for (int i = 0; i < ValueCount(); ++i)
+        if (ValueAt(i) == value) return i;
+    return -1;
+}
+
+void TChartValueList::FillWithIndexes() {
+    for (int i = 0; i < ValueCount(); ++i) SetValueAt(i, i);
+}
+
+void TChartValueList::SwapValues(int index1, int index2) {
+    CheckIndex(index1);
+    CheckIndex(index2);
+    std::swap(values_[static_cast<size_t>(index1)], values_[static_cast<size_t>(index2)]);
+    MarkStale();
+}
+
+int TChartValueList::CompareAt(int a, int b) const {
+    const double va = ValueAt(a);
+    const double vb = ValueAt(b);
+    const int result = va < vb ? -1 : (va > vb ? 1 : 0);
+    return order_ == loDescending ? -result : result;
+}
+
+void TChartValueList::SortByOrder() {
+    if (order_ == loNone || ValueCount() < 2) return;
+    QuickSort(0, ValueCount() - 1);
+}
+
+// Moves whole points through the owning series; the pivot point is followed when it moves.
+void TChartValueList::QuickSort(int l, int r) {
+    int i = l;
+    int j = r;
+    int m = (l + r) / 2;
+    while (j > i) {
+        while (CompareAt(i, m) < 0) ++i;
+        while (CompareAt(m, j) < 0) --j;
+        if (i < j) {
+            if (owner_)
+                owner_->SwapPoints(i, j);
+            else
+                SwapValues(i, j);
+            if (i == m)
+                m = j;
+            else if (j == m)
+                m = i;
+        }
+        if (i <= j) {
+            ++i;
+            --j;
+        }
+    }
+    if (l < j) QuickSort(l, j);
+    if (i < r) QuickSort(i, r);
+}
+
+void TChartValueList::RecomputeStatistics() const {
+    minimum_ = maximum_ = sum_ = absoluteSum_ = 0.0;
+    if (!values_.empty()) {
+        minimum_ = maximum_ = sum_ = ValueAt(0);
+        absoluteSum_ = std::fabs(sum_);
+        for (int i = 1; i < ValueCount(); ++i) {
+            const double v = ValueAt(i);
+            if (v < minimum_)
+                minimum_ = v;
+            else if (v > maximum_)
+                maximum_ = v;
+            sum_ += v;
+            absoluteSum_ += std::fabs(v);
+        }
+    }
+    statisticsStale_ = false;
+}
+
+double TChartValueList::MinimumValue() const {
+    if (statisticsStale_) RecomputeStatistics();
+    return minimum_;
+}
+
+double TChartValueList::MaximumValue() const {
+    if (statisticsStale_) RecomputeStatistics();
+    return maximum_;
+}
+
+double TChartValueList::ValueSum() const {
+    if (statisticsStale_) RecomputeStatistics();
+    return sum_;
+}
+
+double TChartValueList::AbsoluteSum() const {
+    if (statisticsStale_) RecomputeStatistics();
+    return absoluteSum_;
+}
+
+void TChartValueList::Assign(const TChartValueList& source) {
+    order_ = source.order_;
+    dateTime_ = source.dateTime_;
+    multiplier_ = source.multiplier_;
+    valueSource_ = source.valueSource_;
+    MarkStale();
+}
+
+TChartValueList* TChartValueLists::At(int index) const {
+    if (index < 0 || index >= Count()) RaiseIndexError(index);
+    return lists_[static_cast<size_t>(index)].get();
+}

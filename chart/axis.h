@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "chart/chartfwd.h"
@@ -207,6 +208,9 @@ class TCustomChartAxis {
     void PlaceLabel(int pixel, const std::string& text);
     void DrawAxisText(int x, int y, const std::string& text, int angle);
 
+    // Asks the chart to repaint (nothing without a chart).
+    void Repaint() const;
+
   protected:
     // Stores a changed value and asks the chart to repaint.
     template <typename T>
@@ -215,28 +219,34 @@ class TCustomChartAxis {
         field = value;
         Repaint();
     }
-    void Repaint() const;
 
   private:
     bool ChartIsLoading() const;
+    // Pixels from the pixel of RangeMin along the scale; none when the value maps to the centre.
+    std::optional<long long> ScaleOffset(double value) const;
     double Extreme(bool isMin) const;
     double StepFromSearch(double step, int count) const;
     void DefaultLabelValues(double step, const std::function<void(double)>& visit) const;
     void LogLabelValues(const std::function<void(double)>& visit) const;
     bool CustomLabelValues(const std::function<void(double)>& visit) const;
-    void PlaceSeriesLabels();
-    void PlaceLabelAt(int pixel, double value);
+    void RunLabelPass(double step);
+    void PlaceSeriesLabels(TAxisLabelStyle style);
+    void PlaceValueLabel(double value);
     int LabelExtent(const std::string& text) const;
+    int WidestSeriesLabel() const;
     int Offset(const TRect& rect, int anchor) const;
     int EdgeOf(const TRect& rect) const;
     void ShrinkOnSide(TRect& rect, int n) const;
     int OutwardOf(int anchor, int n) const;
+    int DepthOfSide() const;
+    void UseTextFont(const TFont& font);
     void DrawTitle();
-    void DrawTicksAndGrid();
+    void DrawAxisLine() const;
+    void DrawGrid(const TickPositions& ticks) const;
+    void DrawTicksAndGrid(const TickPositions& ticks) const;
     void DrawTick(int pixel, int offset, int length) const;
     void DrawGridLine(int pixel) const;
-    void MinorPositions(const std::function<void(int)>& visit) const;
-    bool IsLeftOrTop() const;
+    void MinorPositions(const TickPositions& ticks, const std::function<void(int)>& visit) const;
 
     TCustomAxisPanel* chart_;
     bool isHorizontal_;
@@ -315,7 +325,7 @@ class TChartDepthAxis : public TCustomChartAxis {
 std::unique_ptr<TChartAxis> NewSideAxis(TCustomAxisPanel* chart, int index);
 
 // Round to the nearest integer, halves to the even neighbour.
-int RoundHalfEven(double value);
+int RoundHalfEven(long double value);
 
 // The mouse wheel: shifts every vertical axis of the chart by 3 % of its span, up for a step down.
 void ShiftAxesForWheelStep(TCustomAxisPanel& chart, bool stepDown);

@@ -23,7 +23,7 @@ class TickPositions {
 };
 
 // Whether the chart shows the axis: AxisVisible, the axis' Visible, and a series that uses it.
-bool IsAxisShown(TCustomAxisPanel& chart, TCustomChartAxis* axis);
+bool IsAxisShown(const TCustomAxisPanel& chart, TCustomChartAxis* axis);
 
 // Refreshes every axis' range, lets the shown axes take their bands from PlotRect, then sets the
 // final PlotRect and every axis' pixels.

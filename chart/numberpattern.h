@@ -12,7 +12,7 @@ struct TNumberSeparators {
 // The separators of the user's locale.
 TNumberSeparators LocaleNumberSeparators();
 
-// The value written with the pattern; decimals beyond the pattern's are rounded (halves away from
-// zero). Text in the pattern other than the four elements is copied literally.
+// The value written with the pattern; decimals beyond the pattern's are rounded to nearest (an exact binary
+// tie goes to even). Text in the pattern other than the four elements is copied literally.
 std::string FormatNumberPattern(double value, const std::string& pattern,
                                 const TNumberSeparators& separators);

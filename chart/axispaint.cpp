@@ -1,0 +1,510 @@
+#include "chart/axispaint.h"
+
+#include <algorithm>
+
+#include "chart/axis.h"
+#include "chart/axislabels.h"
+#include "chart/canvas.h"
+#include "chart/chart.h"
+#include "chart/series.h"
+#include "chart/serieslist.h"
+
+namespace {
+
+// Text alignment and first shift of DrawAxisText, by side of the chart rectangle.
+struct TextPlacement {
+    int Align = TA_LEFT | TA_TOP;
+    int ShiftX = 0;  // in half font heights
+    int ShiftY = 0;
+};
+
+enum class Side { Bottom, Top, Left, Right };
+
+TextPlacement PlacementFor(Side side, int angle) {
+    const int ct = TA_CENTER | TA_TOP;
+    const int cb = TA_CENTER | TA_BOTTOM;
+    const int lt = TA_LEFT | TA_TOP;
+    const int rt = TA_RIGHT | TA_TOP;
+    switch (angle) {
+        case 0: {
+            const TextPlacement table[] = {{ct}, {cb}, {rt, 0, -1}, {lt, 0, -1}};
+            return table[static_cast<int>(side)];
+        }
+        case 90: {
+            const TextPlacement table[] = {{rt, -1, 0}, {lt, -1, 0}, {cb}, {ct}};
+            return table[static_cast<int>(side)];
+        }
+        case 180: {
+            const TextPlacement table[] = {{cb}, {ct}, {lt, 0, 1}, {rt, 0, 1}};
+            return table[static_cast<int>(side)];
+        }
+        case 270: {
+            const TextPlacement table[] = {{lt, 1, 0}, {rt, 1, 0}, {ct}, {cb}};
+            return table[static_cast<int>(side)];
+        }
+        default:
+            return {};
+    }
+}
+
+bool IsIntersectionEmpty(const TRect& a, const TRect& b) {
+    return std::max(a.Left, b.Left) >= std::min(a.Right, b.Right) ||
+           std::max(a.Top, b.Top) >= std::min(a.Bottom, b.Bottom);
+}
+
+TRect Intersection(const TRect& a, const TRect& b) {
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+            std::min(a.Bottom, b.Bottom)};
+}
+
+// Restores the chart's OnGetAxisLabel when it goes out of scope.
+class LabelEventPause {
+  public:
+    explicit LabelEventPause(TCustomAxisPanel* chart)
+        : chart_(chart), saved_(std::move(chart->OnGetAxisLabel)) {
+        chart_->OnGetAxisLabel = nullptr;
+    }
+    ~LabelEventPause() { chart_->OnGetAxisLabel = std::move(saved_); }
+    LabelEventPause(const LabelEventPause&) = delete;
+    LabelEventPause& operator=(const LabelEventPause&) = delete;
+
+  private:
+    TCustomAxisPanel* chart_;
+    TAxisOnGetLabel saved_;
+};
+
+// Clears the axis' pointer to the tick positions of a paint when the paint ends.
+class PaintTicks {
+  public:
+    explicit PaintTicks(TickPositions*& slot) : slot_(slot) { slot_ = &positions_; }
+    ~PaintTicks() { slot_ = nullptr; }
+    PaintTicks(const PaintTicks&) = delete;
+    PaintTicks& operator=(const PaintTicks&) = delete;
+    const TickPositions& Positions() const { return positions_; }
+
+  private:
+    TickPositions*& slot_;
+    TickPositions positions_;
+};
+
+Side SideOf(const TCustomChartAxis& axis) {
+    if (axis.IsHorizontal()) return axis.IsOtherSide() ? Side::Top : Side::Bottom;
+    return axis.IsOtherSide() ? Side::Right : Side::Left;
+}
+
+// Whether text at this angle runs along the axis, so that its depth across the axis is one line.
+bool RunsAlongAxis(bool isHorizontal, int angle) {
+    return isHorizontal ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+}
+
+}  // namespace
+
+// ---- Sides ----
+
+int TCustomChartAxis::EdgeOf(const TRect& rect) const {
+    switch (SideOf(*this)) {
+        case Side::Bottom:
+            return rect.Bottom;
+        case Side::Top:
+            return rect.Top;
+        case Side::Left:
+            return rect.Left;
+        default:
+            return rect.Right;
+    }
+}
+
+void TCustomChartAxis::ShrinkOnSide(TRect& rect, int n) const {
+    switch (SideOf(*this)) {
+        case Side::Bottom:
+            rect.Bottom -= n;
+            break;
+        case Side::Top:
+            rect.Top += n;
+            break;
+        case Side::Left:
+            rect.Left += n;
+            break;
+        case Side::Right:
+            rect.Right -= n;
+            break;
+    }
+}
+
+// Moving outward: down for the bottom axis, up for the top, left for the left, right for the right.
+int TCustomChartAxis::OutwardOf(int anchor, int n) const {
+    const Side side = SideOf(*this);
+    return side == Side::Bottom || side == Side::Right ? anchor + n : anchor - n;
+}
+
+int TCustomChartAxis::Offset(const TRect& rect, int anchor) const {
+    if (positionPercent_ == 0) return anchor;
+    const int extent = isHorizontal_ ? rect.Bottom - rect.Top : rect.Right - rect.Left;
+    const int shift = RoundHalfEven(0.01L * positionPercent_ * extent);
+    const Side side = SideOf(*this);
+    return side == Side::Bottom || side == Side::Right ? anchor - shift : anchor + shift;
+}
+
+// ---- Bands ----
+
+void TCustomChartAxis::ComputeBands(TRect& rect, bool shrink) {
+    isDateTimeAxis_ = ShowsDateTime();
+    if (isDepth_) {
+        if (shrink) titlePixel_ = rect.Right;
+        return;
+    }
+    if (!shrink) {
+        axisPixel_ = Offset(rect, EdgeOf(rect));
+        labelsPixel_ = OutwardOf(axisPixel_, TickBandSize());
+        titlePixel_ = OutwardOf(labelsPixel_, LabelsBandSize());
+        return;
+    }
+    if (!title_->Caption().empty()) {
+        ShrinkOnSide(rect, TitleBandSize());
+        titlePixel_ = EdgeOf(rect);
+    }
+    if (labels_) {
+        ShrinkOnSide(rect, LabelsBandSize());
+        labelsPixel_ = EdgeOf(rect);
+    }
+    const int n = TickBandSize() + (chart_ ? chart_->WallSize(this) : 0);
+    if (n > 0) ShrinkOnSide(rect, n);
+    titlePixel_ = Offset(rect, titlePixel_);
+    labelsPixel_ = Offset(rect, labelsPixel_);
+}
+
+int TCustomChartAxis::TickBandSize() const {
+    int size = axisPen_->Visible() ? axisPen_->Width() : 0;
+    if (ticks_->Visible()) size += tickLength_;
+    if (minorTicks_->Visible()) size = std::max(size, minorTickLength_);
+    return size;
+}
+
+int TCustomChartAxis::LabelsBandSize() {
+    if (labelsSize_ != 0) return labelsSize_;
+    if (!chart_) return 0;
+    chart_->UseFont(*labelsFont_);
+    if (RunsAlongAxis(isHorizontal_, labelsAngle_)) return chart_->Surface()->LineHeight();
+    switch (EffectiveLabelStyle()) {
+        case talValue:
+            return WidestValueLabel();
+        case talMark:
+        case talText:
+            return WidestSeriesLabel();
+        default:
+            return 0;
+    }
+}
+
+int TCustomChartAxis::WidestSeriesLabel() const {
+    int widest = 0;
+    int lines = 0;
+    const TChartSeriesList& list = chart_->SeriesList();
+    for (int i = 0; i < list.Count(); ++i) {
+        const TChartSeries* series = list.At(i);
+        for (int index = 0; index < series->PointLabelCount(); ++index)
+            widest = std::max(widest, chart_->TextBlockWidth(series->PointLabel(index), lines));
+    }
+    return widest;
+}
+
+int TCustomChartAxis::TitleBandSize() const {
+    if (titleSize_ != 0) return titleSize_;
+    if (!chart_) return 0;
+    chart_->UseFont(*title_->Font());
+    if (RunsAlongAxis(isHorizontal_, title_->Angle())) return chart_->Surface()->LineHeight();
+    return chart_->Surface()->MeasureWidth(title_->Caption());
+}
+
+int TCustomChartAxis::WidestValueLabel() {
+    double lo = rangeMin_;
+    double hi = rangeMax_;
+    if ((ShowsDateTime() && exactDateTime_) || roundFirstLabel_) {
+        const double step = ComputeLabelStep();
+        lo = std::trunc(rangeMin_ / step) * step;
+        hi = std::trunc(rangeMax_ / step) * step;
+    }
+    LabelEventPause pause(chart_);
+    int lines = 0;
+    const int widest = std::max(chart_->TextBlockWidth(LabelTextOf(hi), lines),
+                                chart_->TextBlockWidth(LabelTextOf(lo), lines));
+    return widest + chart_->Surface()->MeasureWidth(" ");
+}
+
+// ---- Painting ----
+
+void TCustomChartAxis::PaintAxis(bool placeAxisLine) {
+    // The depth axis only paints in 3-D, which this chart engine does not draw.
+    if (isDepth_ || !chart_) return;
+    isDateTimeAxis_ = ShowsDateTime();
+    chart_->UseFont(*labelsFont_);
+    const double step = ComputeLabelStep();
+    const TRect plot = chart_->PlotRect();
+    if (placeAxisLine) axisPixel_ = Offset(plot, EdgeOf(plot));
+    if (!title_->Caption().empty()) DrawTitle();
+    PaintTicks ticks(ticksInPaint_);
+    RunLabelPass(step);
+    DrawTicksAndGrid(ticks.Positions());
+}
+
+void TCustomChartAxis::UseTextFont(const TFont& font) {
+    chart_->UseFont(font);
+    TBrush* brush = chart_->Surface()->Brush();
+    brush->SetColor(chart_->Color());
+    brush->SetStyle(bsClear);
+}
+
+void TCustomChartAxis::PlaceLabel(int pixel, const std::string& text) {
+    if (tickOnLabelsOnly_ && ticksInPaint_) ticksInPaint_->Add(pixel);
+    UseTextFont(*labelsFont_);
+    if (isHorizontal_)
+        DrawAxisText(pixel, labelsPixel_, text, labelsAngle_);
+    else
+        DrawAxisText(labelsPixel_, pixel, text, labelsAngle_);
+}
+
+void TCustomChartAxis::DrawTitle() {
+    UseTextFont(*title_->Font());
+    if (isHorizontal_)
+        DrawAxisText(centerPixel_, titlePixel_, title_->Caption(), title_->Angle());
+    else
+        DrawAxisText(titlePixel_, centerPixel_, title_->Caption(), title_->Angle());
+}
+
+int TCustomChartAxis::DepthOfSide() const {
+    return isOtherSide_ ? chart_->Depth3D() : 0;
+}
+
+void TCustomChartAxis::DrawAxisText(int x, int y, const std::string& text, int angle) {
+    TChartCanvas3D* surface = chart_->Surface();
+    const int height = surface->LineHeight();
+    const int half = height / 2;
+    const Side side = SideOf(*this);
+    const TextPlacement placement = PlacementFor(side, angle);
+    x += placement.ShiftX * half;
+    y += placement.ShiftY * half;
+    surface->ApplyTextAlign(placement.Align);
+    const int z = DepthOfSide();
+    const int n = TextLineCount(text);
+    const int fh = angle == 180 || angle == 270 ? -height : height;
+    const int block = fh * n;
+    const int centred = RoundHalfEven(fh * 0.5L * (n + 1));
+    if (isHorizontal_) {
+        if (angle == 0)
+            y -= side == Side::Top ? block : fh;
+        else if (angle == 180)
+            y -= side == Side::Top ? fh : block;
+        else if (angle == 90 || angle == 270)
+            x -= centred;
+    } else {
+        if (angle == 0 || angle == 180)
+            y -= centred;
+        else if (angle == 90)
+            x -= side == Side::Right ? fh : block;
+        else if (angle == 270)
+            x -= side == Side::Right ? block : fh;
+    }
+    size_t begin = 0;
+    while (begin < text.size()) {
+        const size_t end = std::min(text.find('\r', begin), text.size());
+        const std::string line = text.substr(begin, end - begin);
+        begin = end + 1;
+        if (angle == 0 || angle == 180)
+            y += fh;
+        else if (angle == 90 || angle == 270)
+            x += fh;
+        if (angle == 0)
+            surface->PutTextZ(x, y, z, line);
+        else
+            surface->PutRotatedTextZ(x, y, z, line, angle);
+    }
+    surface->ApplyTextAlign(TA_LEFT | TA_TOP);
+}
+
+// ---- Ticks and grid ----
+
+void TCustomChartAxis::DrawTick(int pixel, int offset, int length) const {
+    TChartCanvas3D* surface = chart_->Surface();
+    const Side side = SideOf(*this);
+    if (side == Side::Bottom || side == Side::Left)
+        offset += chart_->WallSize(const_cast<TCustomChartAxis*>(this));
+    const int a = axisPixel_;
+    switch (side) {
+        case Side::Bottom:
+            surface->DrawVerticalZ(pixel, a + offset, a + offset + length, 0);
+            break;
+        case Side::Top:
+            surface->DrawVerticalZ(pixel, a - offset, a - offset - length, DepthOfSide());
+            break;
+        case Side::Left:
+            surface->DrawHorizontalZ(a - offset, a - offset - length, pixel, 0);
+            break;
+        case Side::Right:
+            surface->DrawHorizontalZ(a + offset, a + offset + length, pixel, DepthOfSide());
+            break;
+    }
+}
+
+void TCustomChartAxis::DrawGridLine(int pixel) const {
+    const TRect plot = chart_->PlotRect();
+    if (isHorizontal_)
+        chart_->Surface()->DrawVertical(pixel, plot.Top, plot.Bottom);
+    else
+        chart_->Surface()->DrawHorizontal(plot.Left, plot.Right, pixel);
+}
+
+void TCustomChartAxis::DrawAxisLine() const {
+    TChartCanvas3D* surface = chart_->Surface();
+    auto* self = const_cast<TCustomChartAxis*>(this);
+    const int w = chart_->WallSize(self);
+    switch (SideOf(*this)) {
+        case Side::Bottom:
+            surface->DrawHorizontalZ(startPixel_ - chart_->WallSize(chart_->LeftAxis()), endPixel_,
+                                     axisPixel_ + w, 0);
+            break;
+        case Side::Top:
+            surface->DrawHorizontalZ(startPixel_, endPixel_, axisPixel_, DepthOfSide());
+            break;
+        case Side::Left:
+            surface->DrawVerticalZ(axisPixel_ - w, startPixel_,
+                                   endPixel_ + chart_->WallSize(chart_->BottomAxis()), 0);
+            break;
+        case Side::Right:
+            surface->DrawVerticalZ(axisPixel_, startPixel_, endPixel_, DepthOfSide());
+            break;
+    }
+}
+
+void TCustomChartAxis::DrawGrid(const TickPositions& ticks) const {
+    TChartCanvas3D* surface = chart_->Surface();
+    surface->Brush()->SetStyle(bsClear);
+    surface->ApplyBackMode(bmTransparent);
+    TChartPen pen;
+    pen.Assign(*grid_);
+    if (pen.Color() == clDefault) pen.SetColor(clGray);
+    surface->UsePen(pen);
+    if (gridCentered_) {
+        for (int i = 1; i < ticks.Count(); ++i) DrawGridLine(RoundHalfEven((ticks[i] + ticks[i - 1]) * 0.5L));
+    } else {
+        for (int i = 0; i < ticks.Count(); ++i) DrawGridLine(ticks[i]);
+    }
+    surface->ApplyBackMode(bmOpaque);
+}
+
+void TCustomChartAxis::DrawTicksAndGrid(const TickPositions& ticks) const {
+    TChartCanvas3D* surface = chart_->Surface();
+    if (axisPen_->Visible()) {
+        surface->UsePen(*axisPen_);
+        DrawAxisLine();
+    }
+    if (ticks_->Visible()) {
+        surface->UsePen(*ticks_);
+        for (int i = 0; i < ticks.Count(); ++i) DrawTick(ticks[i], 1, tickLength_);
+    }
+    if (grid_->Visible()) DrawGrid(ticks);
+    if (ticksInner_->Visible()) {
+        surface->UsePen(*ticksInner_);
+        for (int i = 0; i < ticks.Count(); ++i) DrawTick(ticks[i], -1, -tickInnerLength_);
+    }
+    if (ticks.Count() == 0) return;
+    if (minorTicks_->Visible()) {
+        surface->UsePen(*minorTicks_);
+        MinorPositions(ticks, [this](int p) { DrawTick(p, 1, minorTickLength_); });
+    }
+    if (minorGrid_->Visible()) {
+        surface->UsePen(*minorGrid_);
+        MinorPositions(ticks, [this](int p) { DrawGridLine(p); });
+    }
+}
+
+void TCustomChartAxis::MinorPositions(const TickPositions& ticks,
+                                      const std::function<void(int)>& visit) const {
+    const int k = minorTickCount_;
+    const int n = ticks.Count();
+    if (k < 1) return;
+    const auto use = [&](long long p) {
+        if (startPixel_ < p && p < endPixel_) visit(static_cast<int>(p));
+    };
+    if (logarithmic_) {
+        for (int i = 1; i < n; ++i) {
+            double v = ValueAtPixel(ticks[i - 1]);
+            const double d = (logarithmicBase_ * v - v) / (k + 1);
+            for (int j = 1; j <= k; ++j) {
+                v += d;
+                if (v > rangeMax_) break;
+                use(PixelOf(v));
+            }
+        }
+        return;
+    }
+    if (n > 1) {
+        const double s = (ticks[1] - ticks[0]) * 1.0 / (k + 1);
+        for (int j = 1; j <= k; ++j) {
+            use(static_cast<long long>(ticks[0]) - RoundHalfEven(j * static_cast<long double>(s)));
+            use(static_cast<long long>(ticks[n - 1]) + RoundHalfEven(j * static_cast<long double>(s)));
+        }
+    }
+    for (int i = 1; i < n; ++i) {
+        const double s = (ticks[i] - ticks[i - 1]) * 1.0 / (k + 1);
+        for (int j = 1; j <= k; ++j)
+            use(static_cast<long long>(ticks[i]) - RoundHalfEven(j * static_cast<long double>(s)));
+    }
+}
+
+// ---- The chart's layout ----
+
+bool IsAxisShown(const TCustomAxisPanel& chart, TCustomChartAxis* axis) {
+    if (!chart.AxisVisible() || !axis->Visible()) return false;
+    if (axis->IsDepth()) return chart.View3D();
+    bool shown = true;
+    const TChartSeriesList& list = chart.SeriesList();
+    for (int i = 0; i < list.Count(); ++i) {
+        const TChartSeries* series = list.At(i);
+        if (!series->Active() || !series->DrawsOnAxes()) continue;
+        shown = series->UsesAxis(axis);
+        if (shown) break;
+    }
+    return shown;
+}
+
+void LayoutAxes(TCustomAxisPanel& chart) {
+    const auto& axes = chart.AxisList();
+    for (TCustomChartAxis* axis : axes) axis->RefreshRange();
+    chart.RecomputePlotSize();
+    TRect r = chart.PlotRect();
+    for (size_t i = 0; i < axes.size(); ++i) {
+        if (!IsAxisShown(chart, axes[i])) continue;
+        TRect q = r;
+        axes[i]->ComputeBands(q, i < 5);
+        // An axis whose bands leave nothing of the rectangle does not take them.
+        if (!IsIntersectionEmpty(q, r)) r = Intersection(q, r);
+    }
+    chart.SetPlotRect(r);
+    chart.RecomputePlotSize();
+    for (TCustomChartAxis* axis : axes) axis->ComputePositions();
+}
+
+void FitAxesToSeriesMargins(TCustomAxisPanel& chart) {
+    const TChartSeriesList& list = chart.SeriesList();
+    for (TCustomChartAxis* axis :
+         {static_cast<TCustomChartAxis*>(chart.TopAxis()), static_cast<TCustomChartAxis*>(chart.LeftAxis()),
+          static_cast<TCustomChartAxis*>(chart.RightAxis()),
+          static_cast<TCustomChartAxis*>(chart.BottomAxis())}) {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        for (int i = 0; i < list.Count(); ++i) {
+            const TChartSeries* series = list.At(i);
+            if (!series->Active() || !series->UsesAxis(axis)) continue;
+            int a = 0, b = 0;
+            if (axis->IsHorizontal()) {
+                series->HorizontalMargins(a, b);
+                if (axis->AutomaticMinimum()) left = std::max(left, a);
+                if (axis->AutomaticMaximum()) right = std::max(right, b);
+            } else {
+                series->VerticalMargins(a, b);
+                if (axis->AutomaticMaximum()) top = std::max(top, a);
+                if (axis->AutomaticMinimum()) bottom = std::max(bottom, b);
+            }
+        }
+        axis->FitRangeToMargins(left, top, right, bottom);
+    }
+}

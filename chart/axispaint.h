@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "chart/chartfwd.h"
 
@@ -11,10 +12,10 @@ class TickPositions {
   public:
     static constexpr int Room = 2000;
     void Add(int pixel) {
-        if (count_ < Room) items_[static_cast<size_t>(count_++)] = pixel;
+        if (count_ < Room) items_[static_cast<std::size_t>(count_++)] = pixel;
     }
     int Count() const { return count_; }
-    int operator[](int index) const { return items_[static_cast<size_t>(index)]; }
+    int operator[](int index) const { return items_[static_cast<std::size_t>(index)]; }
     void Clear() { count_ = 0; }
 
   private:

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "app/core/formulas.h"
@@ -162,9 +163,11 @@ double ReadCatalogValue(const TCatalogContext& context, const std::string& fileN
         return 0;
     }
     const TIniFile ini = TIniFile::FromFile(path);
-    const std::string section = "info" + std::to_string(index);
-    if (!ini.ValueExists(section, key)) return 0;
-    return ini.ReadFloat(section, key, 0, context.DecimalSeparator);
+    const std::string text = ini.ReadString("info" + std::to_string(index), key, "");
+    std::optional<double> value = ParseFloat(text, context.DecimalSeparator);
+    // The shipped catalogs are written with "."; keep them usable where the locale uses a comma.
+    if (!value && context.DecimalSeparator != '.') value = ParseFloat(text, '.');
+    return value.value_or(0);
 }
 
 void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPresetList& list,

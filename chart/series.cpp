@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <string_view>
 
 #include "chart/errors.h"
 
@@ -144,7 +145,8 @@ TColor TChartSeries::PointColor(int index) const {
 
 std::string TChartSeries::PointLabel(int index) const {
     if (index < 0 || index >= PointLabelCount()) return {};
-    return pointLabels_[static_cast<size_t>(index)];
+    const auto& text = pointLabels_[static_cast<size_t>(index)];
+    return text ? *text : std::string();
 }
 
 void TChartSeries::SetPointX(int index, double value) {
@@ -166,8 +168,9 @@ void TChartSeries::SetPointColor(int index, TColor colour) {
 
 // Labels are kept as NUL-terminated texts: anything after an embedded NUL is dropped.
 void TChartSeries::InsertPointLabel(int index, const std::string& label) {
-    ReserveOneMore(pointLabels_);
-    pointLabels_.insert(pointLabels_.begin() + index, label.substr(0, label.find('\0')));
+    const std::string_view text(label.data(), std::min(label.size(), label.find('\0')));
+    pointLabels_.insert(pointLabels_.begin() + index,
+                        text.empty() ? nullptr : std::make_unique<std::string>(text));
 }
 
 int TChartSeries::AddPointXY(double x, double y, const std::string& label, TColor colour) {
@@ -177,7 +180,6 @@ int TChartSeries::AddPointXY(double x, double y, const std::string& label, TColo
     const int index = xValues_->AddInOrder(xValues_->PendingValue());
     yValues_->InsertValueAt(index, yValues_->PendingValue());
     InsertPendingExtras(index);
-    ReserveOneMore(pointColors_);
     pointColors_.insert(pointColors_.begin() + index, colour);
     InsertPointLabel(index, label);
     PointAdded(this, index);

@@ -260,7 +260,8 @@ class TChartSeries : public TComponent {
     std::string valueFormat_ = "#,##0.###";
     TChartValueLists valueLists_;
     TChartValueList* xValues_ = nullptr;
-    std::vector<std::string> pointLabels_;
+    // One entry per point: a private copy of the label text, or null for an empty label.
+    std::vector<std::unique_ptr<std::string>> pointLabels_;
     TChartValueList* yValues_ = nullptr;
     THorizAxis horizAxis_ = aBottomAxis;
     TCustomChartAxis* customHorizAxis_ = nullptr;

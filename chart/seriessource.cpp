@@ -122,6 +122,7 @@ void TChartSeries::Loaded() {
 }
 
 void TChartSeries::NotifyDependents(TSeriesChange kind, int index) {
+    if (dependentSeries_.empty()) return;
     const std::vector<TChartSeries*> dependents = dependentSeries_;
     for (TChartSeries* d : dependents) {
         const TSeriesRecalcOptions options = d->recalcOptions_;
@@ -164,7 +165,6 @@ void TChartSeries::SourcePointAdded(TChartSeries* source, int index) {
     // Colour and label entries are kept one per point, so a missing source entry becomes a default.
     const TColor colour =
         index < source->PointColorCount() ? source->pointColors_[static_cast<size_t>(index)] : clDefault;
-    ReserveOneMore(pointColors_);
     pointColors_.insert(pointColors_.begin() + at, colour);
     InsertPointLabel(at, source->PointLabel(index));
     PointAdded(this, at);

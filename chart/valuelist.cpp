@@ -91,7 +91,10 @@ int TChartValueList::AddInOrder(double value) {
 void TChartValueList::InsertValueAt(int index, double value) {
     if (index < 0 || index > ValueCount()) RaiseIndexError(index);
     ReserveOneMore(values_);
-    values_.insert(values_.begin() + index, value);
+    if (index == ValueCount())
+        values_.push_back(value);
+    else
+        values_.insert(values_.begin() + index, value);
     MarkStale();
 }
 

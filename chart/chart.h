@@ -9,6 +9,7 @@
 
 #include "chart/axis.h"
 #include "chart/panel.h"
+#include "chart/pens.h"
 
 class TChartWall;
 class TChartTitle;
@@ -85,7 +86,7 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     virtual void PaintTitlesAndLegend() = 0;
     virtual void PaintWalls() = 0;
     // Loads the surface brush; a hatch in its own background colour is drawn black (white on black).
-    void UseBrush(TColor colour, int style, TColor backColour);
+    void UseBrush(TColor colour, TBrushStyle style, TColor backColour);
 
     TChartNotifyEvent OnAfterDraw;
     TChartNotifyEvent OnBeforeDrawAxes;
@@ -100,6 +101,8 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     void DrawSeries(TChartSeries& series);
 
   private:
+    void AssignDepthSlots();
+    int SlotDepth() const;
     void PaintAxes();
     void PaintZoomRectangle();
 
@@ -170,14 +173,25 @@ class TCustomChart : public TCustomAxisPanel {
 
   private:
     struct SavedScale {
-        bool automatic, automaticMinimum, automaticMaximum;
-        double minimum, maximum;
+        bool automaticMinimum;
+        bool automaticMaximum;
+        double minimum;
+        double maximum;
     };
+    // Mouse position in drawing-area pixels.
+    TPoint ClientPoint(const QPointF& position) const;
     void SaveScales();
-    void ApplyZoom(const std::vector<std::pair<double, double>>& targets);
+    void AnimateTowards(const std::vector<std::pair<double, double>>& targets);
     void PanTo(int x, int y);
+    void LoadWall(const TChartWall& wall);
     void DrawTitle(TChartTitle& title, bool isFoot);
+    void DrawTitleFrame(const TChartTitle& title, const TRect& box);
     void DrawLegend();
+    std::vector<TChartSeries*> LegendSeries() const;
+    std::string LegendText(int index, const TChartSeries& series);
+    TRect PlaceLegend(int width, int height, int frameWidth) const;
+    void PaintLegendBox(const TRect& rect);
+    void ShrinkForLegend(const TRect& rect);
 
     std::unique_ptr<TChartTitle> title_;
     std::unique_ptr<TChartTitle> foot_;

@@ -1,0 +1,163 @@
+// Label steps, label values and label texts: the number pattern, date-time texts and steps.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "chart/axis.h"
+#include "chart/axislabels.h"
+#include "chart/datetimetext.h"
+#include "chart/numberpattern.h"
+
+namespace {
+
+std::unique_ptr<TChartAxis> Axis(int index, int length, double min, double max) {
+    auto axis = NewSideAxis(nullptr, index);
+    axis->SetStartPixel(0);
+    axis->SetEndPixel(length);
+    axis->SetRangeMin(min);
+    axis->SetRangeMax(max);
+    return axis;
+}
+
+std::vector<double> Values(const TCustomChartAxis& axis, double step) {
+    std::vector<double> values;
+    axis.ForEachLabelValue(step, [&](double v) { values.push_back(v); });
+    return values;
+}
+
+std::string Text(double value, const std::string& pattern = "#,##0.###") {
+    return FormatNumberPattern(value, pattern, TNumberSeparators{",", "."});
+}
+
+TEST(NiceStep, ClimbsTheOneTwoFiveLadder) {
+    EXPECT_EQ(NextNiceStep(5), 10);
+    EXPECT_EQ(NextNiceStep(10), 20);
+    EXPECT_EQ(NextNiceStep(20), 50);
+    EXPECT_EQ(NextNiceStep(50), 100);
+    EXPECT_EQ(NextNiceStep(1000), 2000);
+    EXPECT_EQ(NextNiceStep(5000), 10000);
+    EXPECT_EQ(NextNiceStep(3), 5);
+    EXPECT_EQ(NextNiceStep(7), 10);
+    EXPECT_EQ(NextNiceStep(1.5), 2);
+    EXPECT_DOUBLE_EQ(NextNiceStep(0.3), 0.5);
+    EXPECT_TRUE(std::isinf(NextNiceStep(INFINITY)));  // no endless climb
+}
+
+TEST(LabelStep, IncrementFiveOverTwoHundredFifty) {
+    auto axis = Axis(0, 400, 0, 250);
+    axis->SetIncrement(5);
+    EXPECT_EQ(axis->StepForLabelCount(20), 20);
+}
+
+TEST(LabelStep, ProgramLeftAxisCase) {
+    auto axis = Axis(2, 200, 0, 12000);
+    axis->SetIncrement(1000);
+    EXPECT_EQ(axis->StepForLabelSize(12), 1000);
+}
+
+TEST(LabelStep, WithoutSeparationTheFirstCandidateStays) {
+    auto axis = Axis(0, 400, 0, 50000);
+    axis->SetLabelsSeparation(0);
+    const double step = axis->StepForLabelSize(30);
+    EXPECT_EQ(step, 1);
+    EXPECT_TRUE(Values(*axis, step).empty());  // 50000 labels would result
+}
+
+TEST(LabelStep, NoRoomForALabel) {
+    auto axis = Axis(0, 0, 0, 100);
+    EXPECT_EQ(axis->StepForLabelSize(12), 1e-12);
+    EXPECT_TRUE(Values(*axis, 1e-12).empty());
+    axis->SetIsDateTimeAxis(true);
+    EXPECT_EQ(axis->StepForLabelCount(0), OneSecond);
+    auto tiny = Axis(0, 0, 0, 1e-9);
+    EXPECT_EQ(Values(*tiny, 1e-12).size(), 1001u);
+}
+
+TEST(LabelStep, SpanThatIsNotFiniteEndsTheSearch) {
+    auto axis = Axis(0, 400, 0, INFINITY);
+    EXPECT_GT(axis->StepForLabelCount(10), 0);
+    auto nan = Axis(0, 400, std::nan(""), 1);
+    EXPECT_GT(nan->StepForLabelCount(10), 0);
+}
+
+TEST(LabelValues, FromTheTopDownToRangeMin) {
+    auto axis = Axis(0, 400, 0, 250);
+    const auto values = Values(*axis, 20);
+    ASSERT_EQ(values.size(), 13u);
+    EXPECT_EQ(values.front(), 240);
+    EXPECT_EQ(values.back(), 0);
+    EXPECT_EQ(Values(*Axis(0, 400, 20, 250), 20).back(), 20);
+    EXPECT_EQ(Values(*Axis(0, 400, -100, 100), 50).back(), -100);  // negative minima keep their label
+    auto unrounded = Axis(0, 400, 3, 250);
+    unrounded->SetRoundFirstLabel(false);
+    EXPECT_EQ(Values(*unrounded, 20).front(), 250);
+    EXPECT_EQ(Values(*Axis(0, 400, 0, 0), 1e-12), std::vector<double>{0});
+}
+
+TEST(LabelValues, LogarithmicPowersOfTheBase) {
+    auto axis = NewSideAxis(nullptr, 2);
+    axis->SetLogarithmic(true);
+    axis->SetRangeMin(2);
+    axis->SetRangeMax(2000);
+    EXPECT_EQ(Values(*axis, 1), (std::vector<double>{10, 100, 1000}));
+    axis->SetRangeMin(0);
+    EXPECT_EQ(Values(*axis, 1).size(), 5u);  // 0.1 up to 1000
+}
+
+TEST(NumberPattern, DefaultPattern) {
+    EXPECT_EQ(Text(0), "0");
+    EXPECT_EQ(Text(5), "5");
+    EXPECT_EQ(Text(1000), "1,000");
+    EXPECT_EQ(Text(12000), "12,000");
+    EXPECT_EQ(Text(2.5), "2.5");
+    EXPECT_EQ(Text(0.0004), "0");
+    EXPECT_EQ(Text(-0.0004), "0");
+    EXPECT_EQ(Text(-1234567.125), "-1,234,567.125");
+    EXPECT_EQ(Text(999.9996), "1,000");
+    EXPECT_EQ(FormatNumberPattern(1234.5, "#,##0.###", {".", ","}), "1.234,5");
+}
+
+TEST(NumberPattern, OtherElements) {
+    EXPECT_EQ(Text(3.14159, "0.00"), "3.14");
+    EXPECT_EQ(Text(3, "000"), "003");
+    EXPECT_EQ(Text(0.5, "#.##"), ".5");
+    EXPECT_EQ(Text(12, "0 rpm"), "12 rpm");
+    EXPECT_EQ(Text(1e20), "100,000,000,000,000,000,000");
+    EXPECT_EQ(Text(std::nan("")), "NaN");
+}
+
+TEST(LabelText, MultiLineAndDateTime) {
+    auto axis = NewSideAxis(nullptr, 2);
+    axis->SetAxisValuesFormat("0 rpm x");
+    axis->SetLabelsMultiLine(true);
+    EXPECT_EQ(axis->LabelTextOf(12), "12\rrpm\rx");
+    EXPECT_EQ(TextLineCount(axis->LabelTextOf(12)), 3);
+    axis->SetIsDateTimeAxis(true);
+    axis->SetDateTimeFormat("yyyy/mm/dd");
+    EXPECT_EQ(axis->LabelTextOf(-1), "");
+    axis->SetLabelsMultiLine(false);
+    EXPECT_EQ(axis->LabelTextOf(45000.75), "2023/03/15");
+}
+
+TEST(LineCount, SeparatorsAndTrailingText) {
+    EXPECT_EQ(TextLineCount(""), 0);
+    EXPECT_EQ(TextLineCount("a"), 1);
+    EXPECT_EQ(TextLineCount("a\rb"), 2);
+    EXPECT_EQ(TextLineCount("a\r"), 1);
+}
+
+TEST(DateTimeText, PatternsAndSteps) {
+    EXPECT_EQ(FormatDateTimeText(0, "yyyy/mm/dd hh:nn"), "1899/12/30 00:00");
+    EXPECT_EQ(FormatDateTimeText(45000.5, "yy/m/d h:mm:ss"), "23/3/15 12:00:00");
+    EXPECT_EQ(FormatDateTimeText(1e300, "yyyy"), "");
+    EXPECT_EQ(DateTimeStep(0, 30, 10), 3);
+    EXPECT_EQ(DateTimeStep(0, 1.0 / 24, 100), 60 * OneSecond);
+    EXPECT_EQ(DateTimeStep(0, 3650, 5), 730);                  // from one year on the step doubles
+    EXPECT_EQ(DateTimeFirstLabel(45000.5, 30), 44986);         // 2023-03-01
+    EXPECT_EQ(PreviousDateTimeLabel(44986, 30, true), 44958);  // 2023-02-01
+    EXPECT_EQ(PreviousDateTimeLabel(44986, 15, true), 44972);  // 2023-02-15
+    EXPECT_EQ(PreviousDateTimeLabel(44986, 15, false), 44971);
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+// Axis properties, automatic flags, rejected values, ranges and the value <-> pixel mapping, on axes
+// without a chart (ranges and pixels set by hand).
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "chart/axis.h"
+#include "chart/errors.h"
+#include "chart/fonts.h"
+#include "chart/pens.h"
+
+namespace {
+
+std::unique_ptr<TChartAxis> Axis(int index, int start, int end, double min, double max) {
+    auto axis = NewSideAxis(nullptr, index);
+    axis->SetStartPixel(start);
+    axis->SetEndPixel(end);
+    axis->SetRangeMin(min);
+    axis->SetRangeMax(max);
+    return axis;
+}
+
+template <typename F>
+std::string MessageOf(F&& action) {
+    try {
+        action();
+    } catch (const ChartException& e) {
+        return e.what();
+    }
+    return "no exception";
+}
+
+TEST(AxisProperties, DefaultsOfTheSideAxes) {
+    auto left = NewSideAxis(nullptr, 2);
+    EXPECT_TRUE(left->Automatic() && left->AutomaticMinimum() && left->AutomaticMaximum());
+    EXPECT_EQ(left->AxisValuesFormat(), "#,##0.###");
+    EXPECT_EQ(left->Axis()->Width(), 2);
+    EXPECT_EQ(left->Grid()->Color(), clGray);
+    EXPECT_EQ(left->Grid()->Style(), psDot);
+    EXPECT_FALSE(left->MinorGrid()->Visible());
+    EXPECT_TRUE(left->ExactDateTime());
+    EXPECT_EQ(left->LabelsSeparation(), 10);
+    EXPECT_EQ(left->TickLength(), 4);
+    EXPECT_EQ(left->MinorTickCount(), 3);
+    EXPECT_EQ(left->MinorTickLength(), 2);
+    EXPECT_EQ(left->EndPosition(), 100);
+    EXPECT_EQ(left->LogarithmicBase(), 10);
+    EXPECT_TRUE(left->TickOnLabelsOnly() && left->LabelsOnAxis() && left->RoundFirstLabel());
+    EXPECT_EQ(left->LabelStyle(), talAuto);
+    EXPECT_EQ(left->Title()->Angle(), 90);
+    EXPECT_EQ(NewSideAxis(nullptr, 3)->Title()->Angle(), 270);
+    EXPECT_EQ(NewSideAxis(nullptr, 0)->Title()->Angle(), 0);
+    EXPECT_TRUE(NewSideAxis(nullptr, 1)->IsHorizontal() && NewSideAxis(nullptr, 1)->IsOtherSide());
+    TChartDepthAxis depth(nullptr);
+    EXPECT_TRUE(depth.IsDepth());
+    EXPECT_FALSE(depth.Visible());
+}
+
+TEST(AxisProperties, AutomaticFlagRulesAtRunTime) {
+    auto axis = NewSideAxis(nullptr, 0);
+    axis->SetAutomatic(false);
+    EXPECT_FALSE(axis->AutomaticMinimum());
+    EXPECT_FALSE(axis->AutomaticMaximum());
+    axis->SetAutomaticMinimum(true);  // the maximum is still fixed
+    EXPECT_FALSE(axis->Automatic());
+    axis->SetAutomaticMaximum(true);
+    EXPECT_TRUE(axis->Automatic());
+    axis->SetAutomaticMinimum(false);
+    EXPECT_FALSE(axis->Automatic());
+    EXPECT_TRUE(axis->AutomaticMaximum());
+}
+
+TEST(AxisProperties, RejectedValuesRaiseAndKeepTheOldValue) {
+    auto axis = NewSideAxis(nullptr, 2);
+    axis->SetAutomatic(false);
+    axis->SetMaximum(10);
+    axis->SetIncrement(5);
+    EXPECT_EQ(MessageOf([&] { axis->SetIncrement(-1); }), ChartStrings::AxisIncrement);
+    EXPECT_EQ(axis->Increment(), 5);
+    EXPECT_EQ(MessageOf([&] { axis->SetMinimum(11); }), ChartStrings::AxisMinimum);
+    EXPECT_EQ(axis->Minimum(), 0);
+    EXPECT_EQ(MessageOf([&] { axis->SetMaximum(-1); }), ChartStrings::AxisMaximum);
+    EXPECT_EQ(axis->Maximum(), 10);
+    EXPECT_EQ(MessageOf([&] { axis->SetLabelsSeparation(-1); }), ChartStrings::AxisLabelsSeparation);
+    EXPECT_EQ(axis->LabelsSeparation(), 10);
+    EXPECT_EQ(MessageOf([&] { axis->SetLogarithmicBase(2); }), ChartStrings::AxisLogBase);
+    EXPECT_EQ(axis->LogarithmicBase(), 10);
+    EXPECT_THROW(axis->SetLabelsAngle(360), ChartException);
+    EXPECT_EQ(axis->LabelsAngle(), 0);
+    axis->SetLabelsAngle(359);
+    EXPECT_THROW(axis->Title()->SetAngle(-1), ChartException);
+    EXPECT_EQ(axis->Title()->Angle(), 90);
+    axis->SetMinimum(-5);
+    EXPECT_EQ(MessageOf([&] { axis->SetLogarithmic(true); }), ChartStrings::AxisLogNegative);
+    EXPECT_FALSE(axis->Logarithmic());
+}
+
+TEST(AxisRange, SetRangeOrdersAndWidensTheEnds) {
+    auto axis = NewSideAxis(nullptr, 0);
+    axis->SetRange(7, 3);
+    EXPECT_EQ(axis->Minimum(), 3);
+    EXPECT_EQ(axis->Maximum(), 7);
+    EXPECT_FALSE(axis->Automatic() || axis->AutomaticMinimum() || axis->AutomaticMaximum());
+    axis->SetRange(5, 5);
+    EXPECT_EQ(axis->Minimum(), 5);
+    EXPECT_EQ(axis->Maximum(), 5 + 1e-10);
+}
+
+TEST(AxisRange, ShiftRangeMovesBothEndsUnlessLimited) {
+    auto axis = NewSideAxis(nullptr, 2);
+    axis->SetRange(0, 100);
+    axis->ShiftRange(false, 3);
+    EXPECT_EQ(axis->Minimum(), 3);
+    EXPECT_EQ(axis->Maximum(), 103);
+    // Without a chart there is no data beyond the ends: a limited shift does nothing.
+    axis->ShiftRange(true, 3);
+    EXPECT_EQ(axis->Minimum(), 3);
+}
+
+TEST(AxisRange, RefreshRangeWithoutSeriesGivesZeroEnds) {
+    auto axis = NewSideAxis(nullptr, 0);
+    axis->SetAutomatic(false);
+    axis->SetAutomaticMaximum(true);
+    axis->SetMinimum(-4);
+    axis->RefreshRange();
+    EXPECT_EQ(axis->RangeMin(), -4);
+    EXPECT_EQ(axis->RangeMax(), 0);
+    EXPECT_EQ(axis->RangeSpan(), 4);
+}
+
+TEST(AxisMapping, LinearEndsAndInversion) {
+    auto bottom = Axis(0, 100, 300, 0, 1000);
+    EXPECT_EQ(bottom->XPixelOf(0), 100);
+    EXPECT_EQ(bottom->XPixelOf(1000), 300);
+    EXPECT_EQ(bottom->PixelOf(500), 200);
+    bottom->SetInverted(true);
+    EXPECT_EQ(bottom->XPixelOf(1000), 100);
+    EXPECT_EQ(bottom->XPixelOf(0), 300);
+
+    auto left = Axis(2, 10, 210, 0, 12000);
+    EXPECT_EQ(left->YPixelOf(0), 210);
+    EXPECT_EQ(left->PixelOf(12000), 10);
+    left->SetInverted(true);
+    EXPECT_EQ(left->YPixelOf(12000), 210);
+}
+
+TEST(AxisMapping, HalvesRoundToEven) {
+    auto axis = Axis(0, 0, 25, 0, 1);
+    EXPECT_EQ(axis->XPixelOf(0.5), 12);  // t = 12.5
+    auto other = Axis(0, 0, 27, 0, 1);
+    EXPECT_EQ(other->XPixelOf(0.5), 14);  // t = 13.5
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+}
+
+TEST(AxisMapping, ZeroSpanAndFarValuesGoToTheCentre) {
+    auto axis = Axis(2, 10, 101, 0, 0);
+    EXPECT_EQ(axis->CenterPixel(), 55);
+    EXPECT_EQ(axis->YPixelOf(0), 55);
+    EXPECT_EQ(axis->YPixelOf(1e9), 55);
+    axis->SetRangeMax(1);
+    EXPECT_EQ(axis->YPixelOf(1e300), 55);
+    EXPECT_EQ(axis->YPixelOf(std::nan("")), 55);
+    auto negative = Axis(3, -100, -3, 0, 0);
+    EXPECT_EQ(negative->CenterPixel(), -51);  // truncated toward zero
+}
+
+TEST(AxisMapping, PixelToValueRoundTrip) {
+    for (int index : {0, 2}) {
+        auto axis = Axis(index, 12, 461, -37.5, 812.25);
+        for (bool inverted : {false, true}) {
+            axis->SetInverted(inverted);
+            for (double v : {-37.5, 0.0, 3.3, 400.0, 812.25}) {
+                const double back = axis->ValueAtPixel(axis->PixelOf(v));
+                EXPECT_NEAR(back, v, 0.5 * axis->RangeSpan() / axis->LengthPixels() + 1e-9)
+                    << index << inverted;
+            }
+        }
+    }
+    auto empty = Axis(0, 5, 5, 0, 10);
+    EXPECT_EQ(empty->ValueAtPixel(5), 0);
+}
+
+TEST(AxisMapping, Logarithmic) {
+    auto axis = Axis(0, 0, 300, 0, 0);
+    axis->SetLogarithmic(true);  // refreshes the range (0 without series) before it is set here
+    axis->SetRangeMin(1);
+    axis->SetRangeMax(1000);
+    EXPECT_EQ(axis->XPixelOf(10), 100);
+    EXPECT_EQ(axis->XPixelOf(1000), 300);
+    EXPECT_EQ(axis->XPixelOf(0), 0);
+    EXPECT_EQ(axis->ValueAtPixel(0), 1);
+    EXPECT_EQ(axis->ValueAtPixel(300), 1000);
+    EXPECT_NEAR(axis->ValueAtPixel(200), 100, 1e-9);
+    auto left = Axis(2, 0, 300, 0, 0);
+    left->SetLogarithmic(true);
+    left->SetRangeMin(1);
+    left->SetRangeMax(1000);
+    EXPECT_EQ(left->YPixelOf(-5), 300);
+    EXPECT_EQ(left->ValueAtPixel(0), 1000);
+    EXPECT_EQ(left->ValueAtPixel(300), 1);
+}
+
+}  // namespace

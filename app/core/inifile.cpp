@@ -20,6 +20,11 @@ std::string LowerAscii(std::string_view text) {
     return result;
 }
 
+// The lookup key of a key name within the section with the given position.
+std::string EntryId(std::size_t section, std::string_view key) {
+    return std::to_string(section) + '\n' + LowerAscii(key);  // digits, then the key after the first line end
+}
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -100,32 +105,29 @@ void TIniFile::ParseLine(std::string_view line, std::size_t& current) {
     if (line.empty() || line.front() == ';') return;
     if (line.front() == '[') {
         const std::string_view name = Trim(line.substr(1, line.find(']') - 1));
-        auto [it, added] = SectionIndex_.try_emplace(LowerAscii(name), Sections_.size());
+        const auto [it, added] = SectionIndex_.try_emplace(LowerAscii(name), Sections_.size());
         current = added ? it->second : NoSection;  // a repeated section's keys are never seen
-        if (added) Sections_.push_back(TSection{std::string(name), {}, {}});
+        if (added) Sections_.push_back(TSection{std::string(name), Entries_.size(), 0});
         return;
     }
     const std::size_t equals = line.find('=');
     if (current == NoSection || equals == std::string_view::npos) return;
     const std::string_view key = Trim(line.substr(0, equals));
-    if (key.empty()) return;
-    TSection& section = Sections_[current];
-    if (section.Index.try_emplace(LowerAscii(key), section.Entries.size()).second) {
-        section.Entries.push_back(
-            TEntry{std::string(key), std::string(Unquote(Trim(line.substr(equals + 1))))});
-    }
+    if (key.empty() || !EntryIndex_.try_emplace(EntryId(current, key), Entries_.size()).second) return;
+    Entries_.push_back(TEntry{std::string(key), std::string(Unquote(Trim(line.substr(equals + 1))))});
+    ++Sections_[current].Count;
 }
 
-const TIniFile::TSection* TIniFile::FindSection(std::string_view section) const {
+std::size_t TIniFile::FindSection(std::string_view section) const {
     const auto it = SectionIndex_.find(LowerAscii(Trim(section)));
-    return it == SectionIndex_.end() ? nullptr : &Sections_[it->second];
+    return it == SectionIndex_.end() ? NoSection : it->second;
 }
 
 const TIniFile::TEntry* TIniFile::FindEntry(std::string_view section, std::string_view key) const {
-    const TSection* found = FindSection(section);
-    if (found == nullptr) return nullptr;
-    const auto it = found->Index.find(LowerAscii(Trim(key)));
-    return it == found->Index.end() ? nullptr : &found->Entries[it->second];
+    const std::size_t found = FindSection(section);
+    if (found == NoSection) return nullptr;
+    const auto it = EntryIndex_.find(EntryId(found, Trim(key)));
+    return it == EntryIndex_.end() ? nullptr : &Entries_[it->second];
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
@@ -149,7 +151,7 @@ double TIniFile::ReadFloat(std::string_view section, std::string_view key, doubl
 }
 
 bool TIniFile::SectionExists(std::string_view section) const {
-    return FindSection(section) != nullptr;
+    return FindSection(section) != NoSection;
 }
 
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
@@ -165,9 +167,11 @@ std::vector<std::string> TIniFile::SectionNames() const {
 
 std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
     std::vector<std::string> names;
-    if (const TSection* found = FindSection(section)) {
-        for (const TEntry& entry : found->Entries) names.push_back(entry.Name);
-    }
+    const std::size_t found = FindSection(section);
+    if (found == NoSection) return names;
+    const TSection& entries = Sections_[found];
+    for (std::size_t i = entries.First; i < entries.First + entries.Count; ++i)
+        names.push_back(Entries_[i].Name);
     return names;
 }
 

@@ -53,21 +53,23 @@ class TIniFile {
         std::string Name;
         std::string Value;
     };
+    // A section's entries are contiguous: a repeated section adds none.
     struct TSection {
         std::string Name;
-        std::vector<TEntry> Entries;
-        std::unordered_map<std::string, std::size_t> Index;  // lower-case key name -> entry
+        std::size_t First = 0;
+        std::size_t Count = 0;
     };
-
     static constexpr std::size_t NoSection = static_cast<std::size_t>(-1);
 
     // `current` is the section that takes the line's key, NoSection when keys are ignored.
     void ParseLine(std::string_view line, std::size_t& current);
-    const TSection* FindSection(std::string_view section) const;
+    std::size_t FindSection(std::string_view section) const;
     const TEntry* FindEntry(std::string_view section, std::string_view key) const;
 
     std::vector<TSection> Sections_;
+    std::vector<TEntry> Entries_;
     std::unordered_map<std::string, std::size_t> SectionIndex_;  // lower-case name -> section
+    std::unordered_map<std::string, std::size_t> EntryIndex_;    // section + lower-case key -> entry
 };
 
 }  // namespace kgr

@@ -25,15 +25,18 @@
 // Texts are UTF-8. Pen, brush and font belong to the surface and stay across targets.
 #pragma once
 
+#include <QBitmap>
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "chart/chartfwd.h"
 #include "chart/fonts.h"
@@ -138,16 +141,21 @@ class TChartCanvas {
     static void ValidateAngle(int value, const std::string& description);
 
   protected:
-    // Realised Qt state, rebuilt only when the chart-side object changed.
-    QPainter* ActivePainter();
-    void RealisePen();
-    void RealiseBrush();
-    void RealiseFont();
-    const QFontMetrics& Metrics();
-    QBrush QtBrush() const;
-    QPen QtPen() const;
+    // Which Qt pen/brush the target painter currently holds, so unchanged state is not set again.
+    enum class Applied : std::uint8_t { Unknown, Chart, None, Text };
+
     bool PenDraws() const;
     bool BrushFills() const;
+    // Puts the realised pen, brush (or no brush) and font on the painter when they changed.
+    void SyncPen(QPainter& painter);
+    void SyncBrush(QPainter& painter, bool fill);
+    void SyncFont(QPainter& painter);
+    // The current font as an outline font that can be turned (until the next SyncFont).
+    void SyncRotatedFont(QPainter& painter);
+    void SyncTextPen(QPainter& painter);
+    // Gives the target the background colour and mode.
+    void SyncBackground();
+    const QFontMetrics& Metrics();
 
     QPainter* target_ = nullptr;
     TChartPen pen_;
@@ -156,11 +164,27 @@ class TChartCanvas {
     TColor backColor_ = clWhite;
     int backMode_ = bmTransparent;
     int textAlign_ = TA_LEFT | TA_TOP;
+    bool smallDotsActive_ = false;
+    bool loadingPen_ = false;
+
+  private:
+    QPen RealisePen() const;
+    QBrush RealiseBrush();
+
     bool penDirty_ = true;
     bool brushDirty_ = true;
     bool fontDirty_ = true;
+    Applied penState_ = Applied::Unknown;
+    Applied brushState_ = Applied::Unknown;
+    bool fontApplied_ = false;
+    QPen qtPen_;
+    QBrush qtBrush_;
     QFont qtFont_;
     std::optional<QFontMetrics> metrics_;
+    QPen textPen_;
+    TColor textPenColor_ = clNone;
+    QBrush backBrush_;
+    std::array<QBitmap, 6> hatches_;
 };
 
 // The abstract depth-aware surface.
@@ -332,15 +356,15 @@ class TChartCanvas3D : public TCanvas3D {
     void DiscardBuffer();
     void EnsureBuffer(int width, int height);
     void StrokeLine(int x0, int y0, int x1, int y1);
-    void DrawOutlinedPath(const QPainterPath& path);
     void ApplyComposition(QPainter& painter) const;
     void DrawTextCell(QPainter& painter, int x, int y, const QString& text);
-    void FillBand(int left, int top, int right, int bottom, TColor colour);
     void FillStraightGradient(const TRect& rect, TColor startColour, TColor endColour,
                               TGradientDirection direction);
     void FillShapedGradient(const TRect& rect, TColor startColour, TColor endColour,
                             TGradientDirection direction);
     TPoint Project(int x, int y, int z) const;
+    void DrawProjectedPolygon(std::span<const TPoint> points, int lastIndex, int z);
+    void CopyBufferTo(QPainter& painter, int x, int y) const;
 
     // Projection centre, projected centre and rotation coefficients.
     int centreX_ = 0;
@@ -366,4 +390,6 @@ class TChartCanvas3D : public TCanvas3D {
     double projectionZoom_ = 1.0;
     double perspectiveFactor_ = 0.0;
     TPoint position_;
+    QPolygon polygon_;
+    std::vector<TPoint> projected_;
 };

@@ -1,0 +1,240 @@
+// The surface's pen, brush and font and how they become the painter's state.
+#include "chart/canvas.h"
+
+#include "chart/colors.h"
+#include "chart/errors.h"
+
+namespace {
+
+// The six hatches, 8 x 8, one byte per row, bit 0x80 the leftmost pixel.
+constexpr std::array<std::array<unsigned char, 8>, 6> kHatchRows{{
+    {0x00, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00},  // bsHorizontal
+    {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08},  // bsVertical
+    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},  // bsFDiagonal: upper left to lower right
+    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},  // bsBDiagonal: lower left to upper right
+    {0x08, 0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08},  // bsCross
+    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // bsDiagCross
+}};
+
+QBitmap MakeHatch(int index) {
+    QImage image(8, 8, QImage::Format_Mono);
+    for (int y = 0; y < 8; ++y)
+        *image.scanLine(y) = kHatchRows[static_cast<size_t>(index)][static_cast<size_t>(y)];
+    image.setColorCount(2);
+    image.setColor(0, qRgb(255, 255, 255));
+    image.setColor(1, qRgb(0, 0, 0));
+    return QBitmap::fromImage(image);
+}
+
+// Dash lengths of the styled one-pixel pens, in pixels.
+QList<qreal> DashesOf(TPenStyle style) {
+    switch (style) {
+        case psDash:
+            return {18, 6};
+        case psDot:
+            return {3, 3};
+        case psDashDot:
+            return {9, 6, 3, 6};
+        case psDashDotDot:
+            return {9, 3, 3, 3, 3, 3};
+        default:
+            return {};
+    }
+}
+
+Qt::PenStyle WideStyleOf(TPenStyle style) {
+    switch (style) {
+        case psDash:
+            return Qt::DashLine;
+        case psDot:
+            return Qt::DotLine;
+        case psDashDot:
+            return Qt::DashDotLine;
+        case psDashDotDot:
+            return Qt::DashDotDotLine;
+        default:
+            return Qt::SolidLine;
+    }
+}
+
+}  // namespace
+
+TChartCanvas::TChartCanvas() {
+    pen_.OnChange = [this] {
+        penDirty_ = true;
+        // A pen property set after UsePen replaces the alternate-pixel pen, as a new pen would.
+        if (!loadingPen_) smallDotsActive_ = false;
+    };
+    brush_.OnChange = [this] { brushDirty_ = true; };
+    font_.OnChange = [this] { fontDirty_ = true; };
+}
+
+TChartCanvas::~TChartCanvas() = default;
+
+int TChartCanvas::MeasureWidth(const std::string& text) {
+    return Metrics().horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+int TChartCanvas::MeasureHeight(const std::string&) {
+    return Metrics().height();
+}
+
+void TChartCanvas::AttachTarget(QPainter* painter) {
+    target_ = painter;
+    penState_ = Applied::Unknown;
+    brushState_ = Applied::Unknown;
+    fontApplied_ = false;
+    if (painter == nullptr) return;
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setRenderHint(QPainter::TextAntialiasing, false);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    SyncBackground();
+}
+
+void TChartCanvas::UsePen(const TChartPen& chartPen) {
+    if (!chartPen.Visible()) {
+        pen_.SetStyle(psClear);
+        return;
+    }
+    loadingPen_ = true;
+    bool dots = chartPen.SmallDots() && chartPen.Width() == 1;
+    pen_.SetVisible(true);
+    pen_.SetColor(chartPen.Color());
+    pen_.SetMode(chartPen.Mode());
+    pen_.SetStyle(dots ? psSolid : chartPen.Style());
+    pen_.SetWidth(chartPen.Width());
+    loadingPen_ = false;
+    if (smallDotsActive_ != dots) penDirty_ = true;
+    smallDotsActive_ = dots;
+}
+
+void TChartCanvas::RestoreDefaults() {
+    pen_.SetColor(clBlack);
+    pen_.SetWidth(1);
+    pen_.SetStyle(psSolid);
+    if (smallDotsActive_) penDirty_ = true;
+    smallDotsActive_ = false;
+    brush_.SetColor(clWhite);
+    brush_.SetStyle(bsSolid);
+    font_.SetColor(clBlack);
+    font_.SetSize(10);
+    ApplyBackColor(clWhite);
+    ApplyBackMode(bmTransparent);
+}
+
+void TChartCanvas::ValidateAngle(int value, const std::string& description) {
+    if (value < 0 || value > 359) throw ChartException(FormatMessage(ChartStrings::AngleRange, description));
+}
+
+bool TChartCanvas::PenDraws() const {
+    return pen_.Visible() && pen_.Style() != psClear && pen_.Mode() != pmNop;
+}
+
+bool TChartCanvas::BrushFills() const {
+    return (brush_.HasBitmap() || brush_.Style() != bsClear) && pen_.Mode() != pmNop;
+}
+
+QPen TChartCanvas::RealisePen() const {
+    if (!PenDraws()) return QPen(Qt::NoPen);
+    QColor colour = ToQColor(pen_.Color());
+    if (pen_.Width() <= 1) {
+        // A cosmetic pen with flat caps: exactly one pixel wide, the end pixel left out.
+        QPen pen(colour, 0);
+        pen.setCapStyle(Qt::FlatCap);
+        if (smallDotsActive_) {
+            pen.setDashPattern({1, 1});
+        } else if (QList<qreal> dashes = DashesOf(pen_.Style()); !dashes.isEmpty()) {
+            pen.setDashPattern(dashes);
+        }
+        return pen;
+    }
+    return QPen(colour, pen_.Width(), WideStyleOf(pen_.Style()), Qt::RoundCap, Qt::RoundJoin);
+}
+
+QBrush TChartCanvas::RealiseBrush() {
+    if (brush_.HasBitmap()) return QBrush(brush_.Bitmap());
+    QColor colour = ToQColor(brush_.Color());
+    if (brush_.Style() == bsSolid) return QBrush(colour);
+    if (brush_.Style() == bsClear) return QBrush();
+    auto index = static_cast<size_t>(brush_.Style() - bsHorizontal);
+    if (hatches_[index].isNull()) hatches_[index] = MakeHatch(static_cast<int>(index));
+    return QBrush(colour, hatches_[index]);
+}
+
+void TChartCanvas::SyncPen(QPainter& painter) {
+    if (penDirty_) {
+        qtPen_ = RealisePen();
+        penDirty_ = false;
+        penState_ = Applied::Unknown;
+    }
+    if (penState_ != Applied::Chart) {
+        painter.setPen(qtPen_);
+        penState_ = Applied::Chart;
+    }
+}
+
+void TChartCanvas::SyncBrush(QPainter& painter, bool fill) {
+    if (brushDirty_) {
+        qtBrush_ = RealiseBrush();
+        brushDirty_ = false;
+        if (brushState_ == Applied::Chart) brushState_ = Applied::Unknown;
+    }
+    Applied wanted = fill && BrushFills() ? Applied::Chart : Applied::None;
+    if (brushState_ == wanted) return;
+    painter.setBrush(wanted == Applied::Chart ? qtBrush_ : QBrush());
+    brushState_ = wanted;
+}
+
+const QFontMetrics& TChartCanvas::Metrics() {
+    if (fontDirty_ || !metrics_) {
+        qtFont_ = font_.ToQFont();
+        metrics_.emplace(qtFont_);
+        fontDirty_ = false;
+        fontApplied_ = false;
+    }
+    return *metrics_;
+}
+
+void TChartCanvas::SyncFont(QPainter& painter) {
+    Metrics();
+    if (fontApplied_) return;
+    painter.setFont(qtFont_);
+    fontApplied_ = true;
+}
+
+void TChartCanvas::SyncRotatedFont(QPainter& painter) {
+    Metrics();
+    QFont rotated = qtFont_;
+    rotated.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::NoAntialias | QFont::ForceOutline));
+    painter.setFont(rotated);
+    fontApplied_ = false;
+}
+
+void TChartCanvas::SyncTextPen(QPainter& painter) {
+    TColor colour = ColorToRGB(font_.Color());
+    if (colour != textPenColor_) {
+        textPen_ = QPen(ToQColor(colour));
+        textPenColor_ = colour;
+        if (penState_ == Applied::Text) penState_ = Applied::Unknown;
+    }
+    if (penState_ == Applied::Text) return;
+    painter.setPen(textPen_);
+    penState_ = Applied::Text;
+}
+
+void TChartCanvas::SyncBackground() {
+    QColor colour = ToQColor(backColor_);
+    if (backBrush_.style() != Qt::SolidPattern || backBrush_.color() != colour) backBrush_ = QBrush(colour);
+    if (target_ == nullptr) return;
+    target_->setBackground(backBrush_);
+    target_->setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+}
+
+void TCanvas3D::CopySettings(TCanvas3D& other) {
+    Pen()->Assign(*other.Pen());
+    Brush()->Assign(*other.Brush());
+    Font()->Assign(*other.Font());
+    ApplyBackColor(other.QueryBackColor());
+    ApplyBackMode(other.QueryBackMode());
+    ApplyTextAlign(other.QueryTextAlign());
+}

@@ -1,0 +1,331 @@
+// The flat drawing operations of the surface.
+#include <QPainterPath>
+#include <cmath>
+#include <numbers>
+
+#include "chart/canvas.h"
+#include "chart/colors.h"
+
+namespace {
+
+QPainter::CompositionMode CompositionOf(TPenMode mode) {
+    switch (mode) {
+        case pmBlack:
+            return QPainter::RasterOp_ClearDestination;
+        case pmWhite:
+            return QPainter::RasterOp_SetDestination;
+        case pmNot:
+            return QPainter::RasterOp_NotDestination;
+        case pmNotCopy:
+            return QPainter::RasterOp_NotSource;
+        case pmMergePenNot:
+            return QPainter::RasterOp_SourceOrNotDestination;
+        case pmMaskPenNot:
+            return QPainter::RasterOp_SourceAndNotDestination;
+        case pmMergeNotPen:
+            return QPainter::RasterOp_NotSourceOrDestination;
+        case pmMaskNotPen:
+            return QPainter::RasterOp_NotSourceAndDestination;
+        case pmMerge:
+            return QPainter::RasterOp_SourceOrDestination;
+        case pmNotMerge:
+            return QPainter::RasterOp_NotSourceAndNotDestination;
+        case pmMask:
+            return QPainter::RasterOp_SourceAndDestination;
+        case pmNotMask:
+            return QPainter::RasterOp_NotSourceOrNotDestination;
+        case pmXor:
+            return QPainter::RasterOp_SourceXorDestination;
+        case pmNotXor:
+            return QPainter::RasterOp_NotSourceXorDestination;
+        default:
+            return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+void SetComposition(QPainter& painter, QPainter::CompositionMode mode) {
+    if (painter.compositionMode() != mode) painter.setCompositionMode(mode);
+}
+
+// Left <= Right and Top <= Bottom.
+TRect Normalised(int x0, int y0, int x1, int y1) {
+    return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+}
+
+// The box whose outline a one-pixel pen draws on its first and last columns and rows.
+QRect OutlineBox(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
+}
+
+// Angle in Qt's 1/16 degrees, counter-clockwise from the x axis, of the radial through x, y.
+int RadialAngle(const TRect& box, int x, int y) {
+    double cx = (box.Left + box.Right) / 2.0;
+    double cy = (box.Top + box.Bottom) / 2.0;
+    double degrees = std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+    return static_cast<int>(std::lround(degrees * 16.0));
+}
+
+// Counter-clockwise span from start to end, in (0, 360] degrees (1/16 units).
+int CounterClockwiseSpan(int start, int end) {
+    int span = (end - start) % (360 * 16);
+    return span <= 0 ? span + 360 * 16 : span;
+}
+
+}  // namespace
+
+TChartCanvas3D::TChartCanvas3D() = default;
+
+TChartCanvas3D::~TChartCanvas3D() {
+    // The buffer painter must end before its image goes.
+    if (target_ == bufferPainter_.get()) target_ = nullptr;
+    bufferPainter_.reset();
+}
+
+TColor TChartCanvas3D::QueryBackColor() const {
+    return backColor_;
+}
+int TChartCanvas3D::QueryBackMode() const {
+    return backMode_;
+}
+QPainter* TChartCanvas3D::DeviceHandle() const {
+    return target_;
+}
+bool TChartCanvas3D::QueryMonochrome() const {
+    return monochrome_;
+}
+int TChartCanvas3D::QueryTextAlign() const {
+    return textAlign_;
+}
+bool TChartCanvas3D::QueryBuffered() const {
+    return buffered_;
+}
+
+void TChartCanvas3D::ApplyBackColor(TColor colour) {
+    backColor_ = ColorToRGB(colour);
+    SyncBackground();
+}
+
+void TChartCanvas3D::ApplyBackMode(int mode) {
+    backMode_ = mode == bmOpaque ? bmOpaque : bmTransparent;
+    SyncBackground();
+}
+
+void TChartCanvas3D::ApplyTextAlign(int flags) {
+    textAlign_ = flags;
+}
+
+void TChartCanvas3D::PutPixel(int x, int y, TColor colour) {
+    if (target_ == nullptr) return;
+    SetComposition(*target_, QPainter::CompositionMode_SourceOver);
+    target_->fillRect(QRect(x, y, 1, 1), ToQColor(colour));
+}
+
+void TChartCanvas3D::ApplyComposition(QPainter& painter) const {
+    SetComposition(painter, CompositionOf(pen_.Mode()));
+}
+
+void TChartCanvas3D::MoveToPoint(int x, int y) {
+    position_ = {x, y};
+}
+
+void TChartCanvas3D::LineToPoint(int x, int y) {
+    StrokeLine(position_.X, position_.Y, x, y);
+    position_ = {x, y};
+}
+
+void TChartCanvas3D::StrokeLine(int x0, int y0, int x1, int y1) {
+    if (target_ == nullptr || !PenDraws()) return;
+    QPainter& painter = *target_;
+    SyncPen(painter);
+    ApplyComposition(painter);
+    if (x0 != x1 || y0 != y1) {
+        painter.drawLine(x0, y0, x1, y1);
+    } else if (pen_.Width() > 1) {
+        // A zero-length line of a wide pen leaves its round dot; a one-pixel pen draws nothing.
+        painter.drawPoint(x0, y0);
+    }
+}
+
+void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {
+    MoveToPoint(x0, y0);
+    LineToPoint(x1, y1);
+}
+
+void TChartCanvas3D::DrawHorizontal(int x0, int x1, int y) {
+    DrawLine(x0, y, x1, y);
+}
+
+void TChartCanvas3D::DrawVertical(int x, int y0, int y1) {
+    DrawLine(x, y0, x, y1);
+}
+
+void TChartCanvas3D::FillRectangle(const TRect& rect) {
+    if (target_ == nullptr || !BrushFills()) return;
+    TRect r = Normalised(rect.Left, rect.Top, rect.Right, rect.Bottom);
+    SyncBrush(*target_, true);
+    ApplyComposition(*target_);
+    target_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), target_->brush());
+}
+
+void TChartCanvas3D::EraseRect(const TRect& rect) {
+    FillRectangle(rect);
+}
+
+void TChartCanvas3D::DrawRect(const TRect& rect) {
+    DrawRectangle(rect.Left, rect.Top, rect.Right, rect.Bottom);
+}
+
+void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1) {
+    TRect r = Normalised(x0, y0, x1, y1);
+    if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
+    FillRectangle(r);
+    if (!PenDraws()) return;
+    if (pen_.Style() == psInsideFrame && pen_.Width() > 1) {
+        int inset = pen_.Width() / 2;
+        r = {r.Left + inset, r.Top + inset, r.Right - inset, r.Bottom - inset};
+    }
+    SyncPen(*target_);
+    SyncBrush(*target_, false);
+    ApplyComposition(*target_);
+    target_->drawRect(OutlineBox(r));
+}
+
+void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) {
+    TRect r = Normalised(x0, y0, x1, y1);
+    if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
+    SyncPen(*target_);
+    SyncBrush(*target_, true);
+    ApplyComposition(*target_);
+    target_->drawRoundedRect(OutlineBox(r), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+}
+
+void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1) {
+    TRect r = Normalised(x0, y0, x1, y1);
+    if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
+    SyncPen(*target_);
+    SyncBrush(*target_, true);
+    ApplyComposition(*target_);
+    target_->drawEllipse(OutlineBox(r));
+}
+
+void TChartCanvas3D::DrawArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    TRect r = Normalised(x1, y1, x2, y2);
+    if (target_ == nullptr || r.Width() == 0 || r.Height() == 0 || !PenDraws()) return;
+    int start = RadialAngle(r, x3, y3);
+    SyncPen(*target_);
+    ApplyComposition(*target_);
+    target_->drawArc(OutlineBox(r), start, CounterClockwiseSpan(start, RadialAngle(r, x4, y4)));
+}
+
+void TChartCanvas3D::DrawPieSlice(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    TRect r = Normalised(x1, y1, x2, y2);
+    if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
+    int start = RadialAngle(r, x3, y3);
+    SyncPen(*target_);
+    SyncBrush(*target_, true);
+    ApplyComposition(*target_);
+    target_->drawPie(OutlineBox(r), start, CounterClockwiseSpan(start, RadialAngle(r, x4, y4)));
+}
+
+void TChartCanvas3D::DrawPolygon(std::span<const TPoint> points, int lastIndex) {
+    int count = std::min(lastIndex + 1, static_cast<int>(points.size()));
+    if (target_ == nullptr || count < 2) return;
+    polygon_.resize(count);
+    for (int i = 0; i < count; ++i)
+        polygon_[i] = QPoint(points[static_cast<size_t>(i)].X, points[static_cast<size_t>(i)].Y);
+    SyncPen(*target_);
+    SyncBrush(*target_, true);
+    ApplyComposition(*target_);
+    target_->drawPolygon(polygon_, Qt::OddEvenFill);
+}
+
+void TChartCanvas3D::DrawBevel(const TRect& rect, TColor topColour, TColor bottomColour, int width) {
+    pen_.SetWidth(1);
+    TRect r{rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1};
+    for (int i = 0; i < width; ++i) {
+        pen_.SetColor(topColour);
+        MoveToPoint(r.Left, r.Bottom);
+        LineToPoint(r.Left, r.Top);
+        LineToPoint(r.Right, r.Top);
+        pen_.SetColor(bottomColour);
+        MoveToPoint(r.Right, r.Top);
+        LineToPoint(r.Right, r.Bottom);
+        LineToPoint(r.Left - 1, r.Bottom);
+        r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    }
+}
+
+void TChartCanvas3D::DrawGraphic(int x, int y, const TGraphic* graphic) {
+    if (target_ == nullptr || graphic == nullptr || graphic->isNull()) return;
+    // A monochrome picture takes these two colours.
+    ApplyBackColor(brush_.Color());
+    SyncTextPen(*target_);
+    SetComposition(*target_, QPainter::CompositionMode_SourceOver);
+    target_->drawImage(QPoint(x, y), *graphic);
+}
+
+void TChartCanvas3D::StretchGraphic(const TRect& rect, const TGraphic* graphic) {
+    if (target_ == nullptr || graphic == nullptr || graphic->isNull()) return;
+    SetComposition(*target_, QPainter::CompositionMode_SourceOver);
+    target_->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), *graphic);
+}
+
+void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, const QString& text) {
+    const QFontMetrics& metrics = Metrics();
+    int width = metrics.horizontalAdvance(text);
+    if ((textAlign_ & TA_CENTER) == TA_CENTER) {
+        x -= width / 2;
+    } else if ((textAlign_ & TA_CENTER) == TA_RIGHT) {
+        x -= width;
+    }
+    int baseline = y + metrics.ascent();
+    if ((textAlign_ & TA_BASELINE) == TA_BASELINE) {
+        baseline = y;
+    } else if ((textAlign_ & TA_BASELINE) == TA_BOTTOM) {
+        baseline = y - metrics.descent();
+    }
+    SetComposition(painter, QPainter::CompositionMode_SourceOver);
+    if (backMode_ == bmOpaque)
+        painter.fillRect(QRect(x, baseline - metrics.ascent(), width, metrics.height()),
+                         ToQColor(backColor_));
+    // The cell was painted above; Qt must not paint a second, differently sized one.
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.drawText(QPoint(x, baseline), text);
+    painter.setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+}
+
+void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
+    if (target_ == nullptr || text.empty()) return;
+    SyncFont(*target_);
+    SyncTextPen(*target_);
+    DrawTextCell(*target_, x, y, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int angle) {
+    if (angle > 360) angle -= 360;
+    brush_.SetStyle(bsClear);
+    if (target_ == nullptr || text.empty()) return;
+    QPainter& painter = *target_;
+    SyncRotatedFont(painter);
+    SyncTextPen(painter);
+    QTransform previous = painter.worldTransform();
+    painter.translate(x, y);
+    painter.rotate(-angle);
+    DrawTextCell(painter, 0, 0, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    painter.setWorldTransform(previous);
+}
+
+void TChartCanvas3D::ClipToRect(const TRect& rect) {
+    if (target_ == nullptr) return;
+    TRect r = Normalised(rect.Left, rect.Top, rect.Right, rect.Bottom);
+    QRect device = target_->worldTransform().mapRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+    // Clip regions are kept in device coordinates, so the transform is set aside meanwhile.
+    QTransform previous = target_->worldTransform();
+    target_->resetTransform();
+    target_->setClipRect(device, target_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    target_->setWorldTransform(previous);
+}
+
+void TChartCanvas3D::RemoveClip() {
+    if (target_ != nullptr) target_->setClipping(false);
+}

@@ -1,7 +1,12 @@
+// Kestrigo: the gearing calculator's window, with its catalogs beside the executable.
 #include <QApplication>
+
+#include "Unit1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("K.G.R.");
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("K.G.R."));
+    TForm1 form;
+    form.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,401 @@
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+
+#include "chart/colors.h"
+#include "core/gearing.h"
+#include "messagebox.h"
+#include "presetlist.h"
+#include "speedtablemodel.h"
+
+namespace {
+
+enum class TFieldLook { flTinted, flBevelled, flPlain };
+
+// The window font: "ＭＳ Ｐゴシック" 12 px, else IPA P Gothic, else any font with Japanese glyphs.
+QFont WindowFont() {
+    const QStringList families = QFontDatabase::families();
+    QString family;
+    for (const QString& wanted : {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                                  QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")}) {
+        if (families.contains(wanted)) {
+            family = wanted;
+            break;
+        }
+    }
+    if (family.isEmpty()) {
+        const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+        if (!japanese.isEmpty()) family = japanese.front();
+    }
+    QFont font(family);
+    font.setPixelSize(12);
+    return font;
+}
+
+// Numbers use the locale's decimal separator; one the core cannot take falls back to a full stop.
+char LocaleDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point.front().unicode() < 0x80 ? static_cast<char>(point.front().unicode())
+                                                               : '.';
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->resize(label->sizeHint().width(), 12);
+    return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect bounds, TFieldLook look) {
+    auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(bounds);
+    if (look == TFieldLook::flTinted) {
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, ToQColor(cl3DLight));
+        edit->setPalette(palette);
+    } else if (look == TFieldLook::flBevelled) {
+        edit->setStyleSheet(
+            QStringLiteral("QLineEdit { border: 1px inset palette(mid); background: palette(base);"
+                           " padding: 0px 1px; }"));
+    }
+    return edit;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name, QRect bounds) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(bounds);
+    ApplyPresetListLook(*box);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, QRect bounds, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(bounds);
+    return button;
+}
+
+// The close button's picture: its light grey background (the bottom-left pixel's colour) is clear.
+QIcon ExitPicture() {
+    QPixmap picture(QStringLiteral(":/kestrigo/exit.png"));
+    const QImage image = picture.toImage();
+    picture.setMask(
+        QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskInColor)));
+    return QIcon(picture);
+}
+
+}  // namespace
+
+TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    Q_INIT_RESOURCE(kestrigo);
+    if (!messages) {
+        ownMessages_ = std::make_unique<TMessageBox>();
+        messages = ownMessages_.get();
+    }
+    if (catalogDirectory.isEmpty())
+        catalogDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    catalogs_.Directory = catalogDirectory.toStdString();
+    catalogs_.DecimalSeparator = LocaleDecimalSeparator();
+    catalogs_.Messages = messages;
+
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kestrigo - ケストリゴ"));
+    setWindowIcon(QIcon(QStringLiteral(":/kestrigo/gear.png")));
+    setFont(WindowFont());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    move(273, 107);
+    setFixedSize(620, 460);
+
+    CreateWindowControls();
+    SetTabOrder();
+    ConnectPresets();
+    ConnectHandlers();
+    FormCreate(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateWindowControls() {
+    SpeedButton2 = new QToolButton(this);
+    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+    SpeedButton2->setGeometry(584, 424, 33, 33);
+    SpeedButton2->setAutoRaise(true);
+    SpeedButton2->setFocusPolicy(Qt::NoFocus);
+    SpeedButton2->setToolTip(QStringLiteral("終了する"));
+    SpeedButton2->setIcon(ExitPicture());
+    SpeedButton2->setIconSize(QSize(32, 32));
+
+    Label19 = new QLabel(QStringLiteral("Kestrigo (K.G.R.)"), this);
+    Label19->setObjectName(QStringLiteral("Label19"));
+    Label19->setGeometry(520, 0, 98, 12);
+    Label19->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    CreateTabs();
+    CreateSettingMemory();
+    CreateInputs();
+}
+
+void TForm1::CreateTabs() {
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(4, 4, 485, 305);
+
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    StringGrid1 = new QTableView(TabSheet1);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setGeometry(0, 0, 477, 277);
+    gridModel_ = new TSpeedTableModel(StringGrid1);
+    StringGrid1->setModel(gridModel_);
+    ApplyStringGridLook(*StringGrid1);
+    PageControl1->addTab(TabSheet1, QStringLiteral("rpm/kmph 対応表"));
+
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    Chart1 = new QWidget(TabSheet2);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setGeometry(0, 1, 477, 276);
+    PageControl1->addTab(TabSheet2, QStringLiteral("rpm/kmph グラフ"));
+    PageControl1->setCurrentIndex(1);
+}
+
+void TForm1::CreateSettingMemory() {
+    GroupBox1 = new QGroupBox(QStringLiteral("セッティングメモリー"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(492, 20, 125, 289);
+    Label1 = MakeLabel(GroupBox1, "Label1", 4, 16, QStringLiteral("タイトル"));
+    Label1->resize(39, 12);
+    Edit1 = MakeEdit(GroupBox1, "Edit1", {4, 32, 97, 20}, TFieldLook::flPlain);
+    Edit1->clear();
+    Button2 = MakeButton(GroupBox1, "Button2", {4, 52, 49, 21}, QStringLiteral("追加"));
+    ListBox1 = new QListWidget(GroupBox1);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(4, 76, 117, 185);
+    ListBox1->setUniformItemSizes(true);
+    Button3 = MakeButton(GroupBox1, "Button3", {4, 264, 49, 21}, QStringLiteral("呼出"));
+    Button4 = MakeButton(GroupBox1, "Button4", {72, 264, 49, 21}, QStringLiteral("削除"));
+    // Stored settings are not offered: the group stays disabled with all it holds.
+    GroupBox1->setEnabled(false);
+}
+
+void TForm1::CreateInputs() {
+    GroupBox2 = new QGroupBox(QStringLiteral("セッティングパラメータ"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(4, 312, 573, 145);
+    QWidget* g = GroupBox2;
+    MakeLabel(g, "Label8", 8, 20, QStringLiteral("一次減速比"));
+    C_Ratio1 = MakeList(g, "C_Ratio1", {76, 16, 161, 20});
+    E_Ratio1 = MakeEdit(g, "E_Ratio1", {236, 16, 49, 20}, TFieldLook::flTinted);
+    MakeLabel(g, "Label12", 8, 44, QStringLiteral("最高回転数"));
+    E_MaxRPM = MakeEdit(g, "E_MaxRPM", {76, 40, 29, 20}, TFieldLook::flBevelled);
+    MakeLabel(g, "Label13", 108, 44, QStringLiteral("x1,000 RPM"));
+    MakeLabel(g, "Label16", 232, 44, QStringLiteral("パワーバンド"));
+    E_PBLow = MakeEdit(g, "E_PBLow", {304, 40, 29, 20}, TFieldLook::flBevelled);
+    MakeLabel(g, "Label17", 336, 44, QStringLiteral("～"));
+    E_PBHigh = MakeEdit(g, "E_PBHigh", {352, 40, 29, 20}, TFieldLook::flBevelled);
+    MakeLabel(g, "Label18", 384, 44, QStringLiteral("x1,000 RPM"));
+    MakeLabel(g, "Label9", 8, 72, QStringLiteral("ﾄﾗﾝｽﾐｯｼｮﾝ"));
+    CreateTransmissionPanel();
+    MakeLabel(g, "Label10", 8, 124, QStringLiteral("二次減速比"));
+    C_Ratio2drv = MakeList(g, "C_Ratio2drv", {76, 120, 49, 20});
+    E_Ratio2drv = MakeEdit(g, "E_Ratio2drv", {124, 120, 33, 20}, TFieldLook::flTinted);
+    MakeLabel(g, "Label15", 160, 124, QStringLiteral(":"));
+    C_Ratio2drvn = MakeList(g, "C_Ratio2drvn", {164, 120, 49, 20});
+    E_Ratio2drvn = MakeEdit(g, "E_Ratio2drvn", {212, 120, 33, 20}, TFieldLook::flTinted);
+    MakeLabel(g, "Label11", 284, 124, QStringLiteral("ﾀｲﾔｻｲｽﾞ(直径)"));
+    C_Tire = MakeList(g, "C_Tire", {368, 120, 121, 20});
+    E_Tire = MakeEdit(g, "E_Tire", {488, 120, 65, 20}, TFieldLook::flTinted);
+}
+
+void TForm1::CreateTransmissionPanel() {
+    Panel1 = new QFrame(GroupBox2);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(76, 64, 489, 53);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    C_RatioT = MakeList(Panel1, "C_RatioT", {4, 5, 249, 20});
+    Label14 = new QLabel(QStringLiteral("相当するｷﾞｱが無いところは「0」をｾｯﾄ"), Panel1);
+    Label14->setObjectName(QStringLiteral("Label14"));
+    Label14->setGeometry(268, 12, 188, 12);
+    Label14->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette maroon = Label14->palette();
+    maroon.setColor(QPalette::WindowText, ToQColor(clMaroon));
+    Label14->setPalette(maroon);
+
+    static constexpr const char* kLabels[] = {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7"};
+    static constexpr const char* kFields[] = {"E_RatioT1", "E_RatioT2", "E_RatioT3",
+                                              "E_RatioT4", "E_RatioT5", "E_RatioT6"};
+    static constexpr const char* kGears[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    QLineEdit** fields[] = {&E_RatioT1, &E_RatioT2, &E_RatioT3, &E_RatioT4, &E_RatioT5, &E_RatioT6};
+    for (int g = 0; g < 6; ++g) {
+        MakeLabel(Panel1, kLabels[g], 8 + 80 * g, 33, QString::fromLatin1(kGears[g]));
+        *fields[g] = MakeEdit(Panel1, kFields[g], {28 + 80 * g, 29, 49, 20}, TFieldLook::flTinted);
+    }
+}
+
+void TForm1::SetTabOrder() {
+    const std::vector<QWidget*> order = {C_Ratio1,     E_Ratio1,  E_MaxRPM,    E_PBLow,     E_PBHigh,
+                                         C_RatioT,     E_RatioT1, E_RatioT2,   E_RatioT3,   E_RatioT4,
+                                         E_RatioT5,    E_RatioT6, C_Ratio2drv, E_Ratio2drv, C_Ratio2drvn,
+                                         E_Ratio2drvn, C_Tire,    E_Tire};
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    for (QWidget* w : order)
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) inputFields_.push_back(edit);
+}
+
+std::vector<QComboBox*> TForm1::PresetLists() const {
+    return {C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire};
+}
+
+void TForm1::ConnectPresets() {
+    ratio1List_ = std::make_unique<TPresetList>(*C_Ratio1);
+    ratioTList_ = std::make_unique<TPresetList>(*C_RatioT);
+    ratio2drvList_ = std::make_unique<TPresetList>(*C_Ratio2drv);
+    ratio2drvnList_ = std::make_unique<TPresetList>(*C_Ratio2drvn);
+    tireList_ = std::make_unique<TPresetList>(*C_Tire);
+    ratio1List_->OnSelect = [this] { C_Ratio1Select(C_Ratio1); };
+    ratioTList_->OnSelect = [this] { C_RatioTSelect(C_RatioT); };
+    ratio2drvList_->OnSelect = [this] { C_Ratio2drvSelect(C_Ratio2drv); };
+    ratio2drvnList_->OnSelect = [this] { C_Ratio2drvnSelect(C_Ratio2drvn); };
+    tireList_->OnSelect = [this] { C_TireSelect(C_Tire); };
+}
+
+void TForm1::ConnectHandlers() {
+    // textChanged fires only when the text really changes, typed or written by the program.
+    const std::pair<QLineEdit*, void (TForm1::*)(QObject*)> handlers[] = {
+        {E_Ratio1, &TForm1::E_Ratio1Change},
+        {E_RatioT1, &TForm1::E_RatioT1Change},
+        {E_RatioT2, &TForm1::E_RatioT2Change},
+        {E_RatioT3, &TForm1::E_RatioT3Change},
+        {E_RatioT4, &TForm1::E_RatioT4Change},
+        {E_RatioT5, &TForm1::E_RatioT5Change},
+        {E_RatioT6, &TForm1::E_RatioT6Change},
+        {E_Ratio2drv, &TForm1::E_Ratio2drvChange},
+        {E_Ratio2drvn, &TForm1::E_Ratio2drvnChange},
+        {E_Tire, &TForm1::E_TireChange},
+        {E_MaxRPM, &TForm1::E_MaxRPMChange},
+        {E_PBLow, &TForm1::E_PBChange},
+        {E_PBHigh, &TForm1::E_PBChange}};
+    for (const auto& [field, handler] : handlers)
+        connect(field, &QLineEdit::textChanged, this, [this, field, handler] { (this->*handler)(field); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(SpeedButton2); });
+}
+
+void TForm1::FormCreate(QObject*) {
+    E_MaxRPM->setText(QStringLiteral("10"));
+    E_PBLow->setText(QStringLiteral("6"));
+    E_PBHigh->setText(QStringLiteral("8"));
+    for (QLineEdit* field : {E_Ratio1, E_RatioT1, E_RatioT2, E_RatioT3, E_RatioT4, E_RatioT5, E_RatioT6,
+                             E_Ratio2drv, E_Ratio2drvn, E_Tire})
+        field->setText(QStringLiteral("0"));
+    TPresetList* lists[] = {ratio1List_.get(), ratioTList_.get(), ratio2drvList_.get(), ratio2drvnList_.get(),
+                            tireList_.get()};
+    for (size_t i = 0; i < std::size(lists); ++i)
+        kgr::LoadCatalog(catalogs_, kgr::CatalogFileName(kgr::AllCatalogKinds[i]), *lists[i]);
+    Recalculate();
+}
+
+void TForm1::Recalculate() {
+    ++recalculations_;
+    kgr::TGearingInputs inputs;
+    inputs.MaxRpm = E_MaxRPM->text().toStdString();
+    inputs.PBLow = E_PBLow->text().toStdString();
+    inputs.PBHigh = E_PBHigh->text().toStdString();
+    inputs.Ratio1 = E_Ratio1->text().toStdString();
+    inputs.Ratio2drv = E_Ratio2drv->text().toStdString();
+    inputs.Ratio2drvn = E_Ratio2drvn->text().toStdString();
+    inputs.Tire = E_Tire->text().toStdString();
+    const QLineEdit* gears[] = {E_RatioT1, E_RatioT2, E_RatioT3, E_RatioT4, E_RatioT5, E_RatioT6};
+    for (size_t g = 0; g < 6; ++g) inputs.RatioT[g] = gears[g]->text().toStdString();
+    gridModel_->SetResult(kgr::ComputeGearing(inputs, catalogs_.DecimalSeparator));
+}
+
+void TForm1::FieldChanged(QLineEdit* field, TPresetList& list) {
+    if (QApplication::focusWidget() == field) list.SetItemIndex(0);
+    Recalculate();
+}
+
+void TForm1::E_Ratio1Change(QObject*) {
+    FieldChanged(E_Ratio1, *ratio1List_);
+}
+void TForm1::E_RatioT1Change(QObject*) {
+    FieldChanged(E_RatioT1, *ratioTList_);
+}
+void TForm1::E_RatioT2Change(QObject*) {
+    FieldChanged(E_RatioT2, *ratioTList_);
+}
+void TForm1::E_RatioT3Change(QObject*) {
+    FieldChanged(E_RatioT3, *ratioTList_);
+}
+void TForm1::E_RatioT4Change(QObject*) {
+    FieldChanged(E_RatioT4, *ratioTList_);
+}
+void TForm1::E_RatioT5Change(QObject*) {
+    FieldChanged(E_RatioT5, *ratioTList_);
+}
+void TForm1::E_RatioT6Change(QObject*) {
+    FieldChanged(E_RatioT6, *ratioTList_);
+}
+void TForm1::E_Ratio2drvChange(QObject*) {
+    FieldChanged(E_Ratio2drv, *ratio2drvList_);
+}
+void TForm1::E_Ratio2drvnChange(QObject*) {
+    FieldChanged(E_Ratio2drvn, *ratio2drvnList_);
+}
+void TForm1::E_TireChange(QObject*) {
+    FieldChanged(E_Tire, *tireList_);
+}
+void TForm1::E_MaxRPMChange(QObject*) {
+    Recalculate();
+}
+void TForm1::E_PBChange(QObject*) {
+    Recalculate();
+}
+
+void TForm1::SelectPreset(kgr::TCatalogKind kind, const TPresetList& list,
+                          const std::vector<QLineEdit*>& fields) {
+    std::vector<kgr::TFieldWriter> writers;
+    for (QLineEdit* field : fields)
+        writers.emplace_back(
+            [field](const std::string& text) { field->setText(QString::fromStdString(text)); });
+    kgr::SelectPreset(catalogs_, kind, list, writers);
+}
+
+void TForm1::C_Ratio1Select(QObject*) {
+    SelectPreset(kgr::TCatalogKind::ckPrimary, *ratio1List_, {E_Ratio1});
+}
+void TForm1::C_RatioTSelect(QObject*) {
+    SelectPreset(kgr::TCatalogKind::ckTransmission, *ratioTList_,
+                 {E_RatioT1, E_RatioT2, E_RatioT3, E_RatioT4, E_RatioT5, E_RatioT6});
+}
+void TForm1::C_Ratio2drvSelect(QObject*) {
+    SelectPreset(kgr::TCatalogKind::ckDrive, *ratio2drvList_, {E_Ratio2drv});
+}
+void TForm1::C_Ratio2drvnSelect(QObject*) {
+    SelectPreset(kgr::TCatalogKind::ckDriven, *ratio2drvnList_, {E_Ratio2drvn});
+}
+void TForm1::C_TireSelect(QObject*) {
+    SelectPreset(kgr::TCatalogKind::ckTire, *tireList_, {E_Tire});
+}
+
+void TForm1::SpeedButton2Click(QObject*) {
+    close();
+}

@@ -1,0 +1,51 @@
+#include "presetlist.h"
+
+#include <QComboBox>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Plain list rows of a fixed height instead of the style's taller menu rows.
+class TFixedRowDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), 12};
+    }
+};
+
+}  // namespace
+
+TPresetList::TPresetList(QComboBox& box) : box_(box) {
+    QObject::connect(&box_, &QComboBox::activated, &box_, [this](int) {
+        if (OnSelect) OnSelect();
+    });
+}
+
+void TPresetList::ClearItems() {
+    box_.clear();
+}
+
+void TPresetList::AddItem(const std::string& text) {
+    // QComboBox selects the first item added to an empty list; a list keeps "nothing selected".
+    const bool noneSelected = box_.currentIndex() < 0;
+    box_.addItem(QString::fromStdString(text));
+    if (noneSelected) box_.setCurrentIndex(-1);
+}
+
+int TPresetList::ItemCount() const {
+    return box_.count();
+}
+
+int TPresetList::ItemIndex() const {
+    return box_.currentIndex();
+}
+
+void TPresetList::SetItemIndex(int index) {
+    box_.setCurrentIndex(index < box_.count() ? index : -1);
+}
+
+void ApplyPresetListLook(QComboBox& box) {
+    box.setEditable(false);
+    box.setItemDelegate(new TFixedRowDelegate(&box));
+}

@@ -1,0 +1,27 @@
+// A pick-only drop-down list as the catalogs see it: QComboBox behind kgr::IPresetList.
+#pragma once
+
+#include "core/catalogs.h"
+
+class QComboBox;
+
+// Raises OnSelect only when the user picks an entry (QComboBox::activated), never when the program
+// sets ItemIndex. Does not own the combo box.
+class TPresetList : public kgr::IPresetList {
+  public:
+    explicit TPresetList(QComboBox& box);
+
+    void ClearItems() override;
+    void AddItem(const std::string& text) override;
+    int ItemCount() const override;
+    int ItemIndex() const override;
+    void SetItemIndex(int index) override;
+
+    QComboBox& Box() const { return box_; }
+
+  private:
+    QComboBox& box_;
+};
+
+// Makes a combo box pick-only with list rows 12 pixels high.
+void ApplyPresetListLook(QComboBox& box);

@@ -1,0 +1,43 @@
+#include "useractions.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+void PressKey(QWidget& target, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &release);
+}
+
+// Qt's key codes for printable ASCII are the upper-case character codes.
+int KeyOf(QChar ch) {
+    return ch.unicode() < 0x80 ? int{ch.toUpper().unicode()} : int{Qt::Key_unknown};
+}
+
+}  // namespace
+
+void ActivateWindowOf(QWidget& widget) {
+    QWidget* window = widget.window();
+    if (!window->isVisible()) window->show();
+    if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
+}
+
+void TypeAsUser(QLineEdit& field, const QString& text) {
+    ActivateWindowOf(field);
+    field.setFocus(Qt::OtherFocusReason);
+    field.selectAll();
+    if (text.isEmpty()) PressKey(field, Qt::Key_Backspace, QString());
+    for (QChar ch : text) PressKey(field, KeyOf(ch), QString(ch));
+}
+
+bool PickAsUser(QComboBox& box, int index) {
+    if (index < 0 || index >= box.count()) return false;
+    box.setCurrentIndex(index);
+    emit box.activated(index);
+    return true;
+}

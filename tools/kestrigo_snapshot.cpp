@@ -1,0 +1,181 @@
+// kestrigo-snapshot: builds the Kestrigo window headless, exactly as the program does (catalogs from
+// this executable's directory; messages recorded instead of shown), replays typed texts, picks and
+// tab changes in the order given, and writes a picture of the window and/or its state as JSON.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTabWidget>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "Unit1.h"
+#include "messagebox.h"
+#include "speedtablemodel.h"
+#include "useractions.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kExitFailure = 1;
+constexpr int kStateRows = 100;
+
+const char* const kUsage =
+    "usage: kestrigo-snapshot [--type FIELD=TEXT] [--pick LIST=INDEX] [--tab table|chart]...\n"
+    "                         [--png FILE] [--state FILE]\n"
+    "  Actions run in the order given. FIELD is an input field (E_Ratio1, E_MaxRPM, ...),\n"
+    "  LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire).\n";
+
+struct TAction {
+    QString Option;  // --type, --pick or --tab
+    QString Name;
+    QString Value;
+};
+
+struct TOptions {
+    std::vector<TAction> Actions;
+    QString Png;
+    QString State;
+};
+
+class TUsageError {
+  public:
+    explicit TUsageError(QString text) : Text(std::move(text)) {}
+    QString Text;
+};
+
+// NAME=VALUE; the value may itself contain "=".
+std::pair<QString, QString> SplitAssignment(const QString& option, const QString& argument) {
+    const qsizetype eq = argument.indexOf(QLatin1Char('='));
+    if (eq <= 0) throw TUsageError(option + QStringLiteral(" expects NAME=VALUE, got \"") + argument + '"');
+    return {argument.left(eq), argument.mid(eq + 1)};
+}
+
+TOptions ParseOptions(const QStringList& arguments) {
+    TOptions options;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& option = arguments[i];
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) throw TUsageError({});
+        if (i + 1 >= arguments.size()) throw TUsageError(QStringLiteral("missing value after ") + option);
+        const QString value = arguments[++i];
+        if (option == QLatin1String("--type") || option == QLatin1String("--pick")) {
+            auto [name, text] = SplitAssignment(option, value);
+            options.Actions.push_back({option, name, text});
+        } else if (option == QLatin1String("--tab")) {
+            if (value != QLatin1String("table") && value != QLatin1String("chart"))
+                throw TUsageError(QStringLiteral("--tab expects table or chart, got \"") + value + '"');
+            options.Actions.push_back({option, value, {}});
+        } else if (option == QLatin1String("--png")) {
+            options.Png = value;
+        } else if (option == QLatin1String("--state")) {
+            options.State = value;
+        } else {
+            throw TUsageError(QStringLiteral("unknown option ") + option);
+        }
+    }
+    return options;
+}
+
+QLineEdit* FieldNamed(const TForm1& form, const QString& name) {
+    for (QLineEdit* field : form.InputFields())
+        if (field->objectName() == name) return field;
+    throw TUsageError(QStringLiteral("unknown field \"") + name + '"');
+}
+
+QComboBox* ListNamed(const TForm1& form, const QString& name) {
+    for (QComboBox* list : form.PresetLists())
+        if (list->objectName() == name) return list;
+    throw TUsageError(QStringLiteral("unknown list \"") + name + '"');
+}
+
+void Apply(TForm1& form, const TAction& action) {
+    if (action.Option == QLatin1String("--type")) {
+        TypeAsUser(*FieldNamed(form, action.Name), action.Value);
+    } else if (action.Option == QLatin1String("--pick")) {
+        QComboBox* list = ListNamed(form, action.Name);
+        bool ok = false;
+        const int index = action.Value.toInt(&ok);
+        if (!ok || !PickAsUser(*list, index))
+            throw TUsageError(QStringLiteral("%1 has no position \"%2\" (it holds %3 entries)")
+                                  .arg(action.Name, action.Value)
+                                  .arg(list->count()));
+    } else {
+        form.PageControl1->setCurrentIndex(action.Name == QLatin1String("table") ? 0 : 1);
+    }
+}
+
+QJsonObject GridState(const TSpeedTableModel& grid) {
+    QJsonArray rows;
+    for (int r = 0; r < std::min(grid.RowCount(), kStateRows); ++r) {
+        QJsonArray row;
+        for (int c = 0; c < grid.ColCount(); ++c) row.append(grid.Cells(c, r));
+        rows.append(row);
+    }
+    return {{"ColCount", grid.ColCount()}, {"RowCount", grid.RowCount()}, {"rows", rows}};
+}
+
+QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
+    QJsonArray messageList;
+    for (const std::string& text : messages.Messages) messageList.append(QString::fromStdString(text));
+    QJsonObject fields;
+    for (const QLineEdit* field : form.InputFields()) fields.insert(field->objectName(), field->text());
+    QJsonObject lists;
+    for (const QComboBox* list : form.PresetLists()) {
+        QJsonArray items;
+        for (int i = 0; i < list->count(); ++i) items.append(list->itemText(i));
+        lists.insert(list->objectName(), QJsonObject{{"items", items}, {"index", list->currentIndex()}});
+    }
+    return {{"messages", messageList},
+            {"fields", fields},
+            {"lists", lists},
+            {"grid", GridState(form.GridModel())},
+            {"recalculations", form.Recalculations()},
+            {"series", QJsonArray()},
+            {"window",
+             QJsonObject{{"title", form.windowTitle()}, {"width", form.width()}, {"height", form.height()}}}};
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+int Fail(const QString& text) {
+    std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(text));
+    return kExitFailure;
+}
+
+int Run(const TOptions& options) {
+    TMessageRecorder messages;
+    TForm1 form(&messages);
+    form.show();
+    ActivateWindowOf(form);
+    for (const TAction& action : options.Actions) Apply(form, action);
+    QApplication::processEvents();
+    if (!options.Png.isEmpty() && !form.grab().save(options.Png, "PNG"))
+        return Fail(QStringLiteral("cannot write ") + options.Png);
+    if (!options.State.isEmpty() &&
+        !WriteFile(options.State, QJsonDocument(State(form, messages)).toJson(QJsonDocument::Indented)))
+        return Fail(QStringLiteral("cannot write ") + options.State);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("K.G.R."));
+    try {
+        return Run(ParseOptions(QApplication::arguments()));
+    } catch (const TUsageError& error) {
+        if (!error.Text.isEmpty()) std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(error.Text));
+        std::fputs(kUsage, stderr);
+        return error.Text.isEmpty() ? 0 : kExitUsage;
+    }
+}

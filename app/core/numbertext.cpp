@@ -60,6 +60,14 @@ std::optional<TFloatSyntax> ScanFloat(std::string_view text, char separator) {
     return syntax;
 }
 
+std::string ForFromChars(const TFloatSyntax& s) {
+    const auto orZero = [](const std::string& digits) { return digits.empty() ? std::string("0") : digits; };
+    std::string text = s.Negative ? "-" : "";
+    text.append(orZero(s.IntDigits)).append(".").append(orZero(s.FracDigits));
+    text.append(s.ExpNegative ? "e-" : "e").append(orZero(s.ExpDigits));
+    return text;
+}
+
 // Decimal exponent of the leading non-zero digit; only its sign matters (underflow or overflow).
 bool IsBelowOne(const TFloatSyntax& s) {
     const std::string digits = s.IntDigits + s.FracDigits;
@@ -103,10 +111,7 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 std::optional<double> ParseFloat(std::string_view text, char decimalSeparator) {
     const auto syntax = ScanFloat(TrimBlanks(text), decimalSeparator);
     if (!syntax) return std::nullopt;
-    const auto orZero = [](const std::string& digits) { return digits.empty() ? std::string("0") : digits; };
-    const std::string normal = (syntax->Negative ? "-" : "") + orZero(syntax->IntDigits) + "." +
-                               orZero(syntax->FracDigits) + (syntax->ExpNegative ? "e-" : "e") +
-                               orZero(syntax->ExpDigits);
+    const std::string normal = ForFromChars(*syntax);
     double value = 0;
     const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (error == std::errc::result_out_of_range && IsBelowOne(*syntax)) return syntax->Negative ? -0.0 : 0.0;

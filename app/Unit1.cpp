@@ -13,7 +13,12 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "chart/chart.h"
+#include "chart/chart1config.h"
 #include "chart/colors.h"
+#include "chart/component.h"
+#include "chart/series.h"
+#include "chart/shape.h"
 #include "core/gearing.h"
 #include "messagebox.h"
 #include "presetlist.h"
@@ -114,6 +119,7 @@ TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* p
     catalogs_.DecimalSeparator = LocaleDecimalSeparator();
     catalogs_.Messages = messages;
 
+    components_ = std::make_unique<TComponent>();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestrigo - ケストリゴ"));
     setWindowIcon(QIcon(QStringLiteral(":/kestrigo/gear.png")));
@@ -171,9 +177,10 @@ void TForm1::CreateTabs() {
 
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    Chart1 = new QWidget(TabSheet2);
+    Chart1 = new TChart(TabSheet2);
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setGeometry(0, 1, 477, 276);
+    Chart1->move(0, 1);
+    ConfigureGearChart(*Chart1, *components_);
     PageControl1->addTab(TabSheet2, QStringLiteral("rpm/kmph グラフ"));
     PageControl1->setCurrentIndex(1);
 }
@@ -326,6 +333,24 @@ void TForm1::Recalculate() {
     const QLineEdit* gears[] = {E_RatioT1, E_RatioT2, E_RatioT3, E_RatioT4, E_RatioT5, E_RatioT6};
     for (size_t g = 0; g < 6; ++g) inputs.RatioT[g] = gears[g]->text().toStdString();
     gridModel_->SetResult(kgr::ComputeGearing(inputs, catalogs_.DecimalSeparator));
+    ShowOnChart(gridModel_->Result());
+}
+
+void TForm1::ShowOnChart(const kgr::TGearingResult& result) {
+    for (int i = 1; i <= kgr::TGearingResult::kSeriesCount; ++i) Chart1->SeriesAt(i)->ClearPoints();
+    if (!result.Drawn || !result.PowerBand) return;
+    // The silver whole-range lines first, then the used parts; each emptied right before it is filled.
+    for (int i : {7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6}) {
+        TChartSeries* series = Chart1->SeriesAt(i);
+        series->ClearPoints();
+        for (const kgr::TPointXY& point : result.Points[static_cast<size_t>(i)])
+            series->AddPointXY(point.x, point.y, std::string(), clDefault);
+    }
+    auto& band = dynamic_cast<TChartShape&>(*Chart1->SeriesAt(0));
+    band.SetX0(result.PowerBand->X0);
+    band.SetY0(result.PowerBand->Y0);
+    band.SetX1(result.PowerBand->X1);
+    band.SetY1(result.PowerBand->Y1);
 }
 
 void TForm1::FieldChanged(QLineEdit* field, TPresetList& list) {

@@ -19,8 +19,13 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class QToolButton;
+class TChart;
+class TComponent;
 class TPresetList;
 class TSpeedTableModel;
+namespace kgr {
+class TGearingResult;
+}
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -74,7 +79,7 @@ class TForm1 : public QWidget {
     QWidget* TabSheet1 = nullptr;
     QTableView* StringGrid1 = nullptr;
     QWidget* TabSheet2 = nullptr;
-    QWidget* Chart1 = nullptr;
+    TChart* Chart1 = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;
@@ -115,8 +120,12 @@ class TForm1 : public QWidget {
     void ConnectPresets();
     // The change-handler rule: the list shows "(USER)" once its own field is being edited.
     void FieldChanged(QLineEdit* field, TPresetList& list);
+    // Empties the twelve lines and, when the result is drawn, refills them and moves the power band.
+    void ShowOnChart(const kgr::TGearingResult& result);
     void SelectPreset(kgr::TCatalogKind kind, const TPresetList& list, const std::vector<QLineEdit*>& fields);
 
+    // Owns the chart's series; destroyed before the controls, so the series leave the chart first.
+    std::unique_ptr<TComponent> components_;
     std::unique_ptr<kgr::IMessageSink> ownMessages_;
     kgr::TCatalogContext catalogs_;
     std::unique_ptr<TPresetList> ratio1List_;

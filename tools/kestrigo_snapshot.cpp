@@ -15,6 +15,9 @@
 #include <vector>
 
 #include "Unit1.h"
+#include "chart/axis.h"
+#include "chart/chart.h"
+#include "chart/series.h"
 #include "messagebox.h"
 #include "speedtablemodel.h"
 #include "useractions.h"
@@ -27,7 +30,7 @@ constexpr int kStateRows = 100;
 
 const char* const kUsage =
     "usage: kestrigo-snapshot [--type FIELD=TEXT] [--pick LIST=INDEX] [--tab table|chart]...\n"
-    "                         [--png FILE] [--state FILE]\n"
+    "                         [--png FILE] [--chart-png FILE] [--state FILE]\n"
     "  Actions run in the order given. FIELD is an input field (E_Ratio1, E_MaxRPM, ...),\n"
     "  LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire).\n";
 
@@ -40,6 +43,7 @@ struct TAction {
 struct TOptions {
     std::vector<TAction> Actions;
     QString Png;
+    QString ChartPng;
     QString State;
 };
 
@@ -72,6 +76,8 @@ TOptions ParseOptions(const QStringList& arguments) {
             options.Actions.push_back({option, value, {}});
         } else if (option == QLatin1String("--png")) {
             options.Png = value;
+        } else if (option == QLatin1String("--chart-png")) {
+            options.ChartPng = value;
         } else if (option == QLatin1String("--state")) {
             options.State = value;
         } else {
@@ -119,6 +125,36 @@ QJsonObject GridState(const TSpeedTableModel& grid) {
     return {{"ColCount", grid.ColCount()}, {"RowCount", grid.RowCount()}, {"rows", rows}};
 }
 
+QJsonArray SeriesState(const TChart& chart) {
+    QJsonArray list;
+    for (int i = 0; i < chart.CountSeries(); ++i) {
+        const TChartSeries& series = *chart.SeriesAt(i);
+        QJsonArray points;
+        for (int p = 0; p < series.PointCount(); ++p)
+            points.append(QJsonArray{series.PointX(p), series.PointY(p)});
+        list.append(QJsonObject{{"name", QString::fromStdString(series.Name())},
+                                {"title", QString::fromStdString(series.Title())},
+                                {"points", points}});
+    }
+    return list;
+}
+
+QJsonObject AxisState(const TCustomChartAxis& axis) {
+    return {{"Minimum", axis.Minimum()},
+            {"Maximum", axis.Maximum()},
+            {"StartPixel", axis.StartPixel()},
+            {"EndPixel", axis.EndPixel()},
+            {"AxisPixel", axis.AxisPixel()}};
+}
+
+QJsonObject ChartState(const TChart& chart) {
+    const TRect plot = chart.PlotRect();
+    return {{"PlotRect", QJsonArray{plot.Left, plot.Top, plot.Right, plot.Bottom}},
+            {"axes",
+             QJsonObject{{"bottom", AxisState(*chart.BottomAxis())}, {"left", AxisState(*chart.LeftAxis())}}},
+            {"paints", chart.PaintCount()}};
+}
+
 QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
     QJsonArray messageList;
     for (const std::string& text : messages.Messages) messageList.append(QString::fromStdString(text));
@@ -135,7 +171,8 @@ QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
             {"lists", lists},
             {"grid", GridState(form.GridModel())},
             {"recalculations", form.Recalculations()},
-            {"series", QJsonArray()},
+            {"series", SeriesState(*form.Chart1)},
+            {"chart", ChartState(*form.Chart1)},
             {"window",
              QJsonObject{{"title", form.windowTitle()}, {"width", form.width()}, {"height", form.height()}}}};
 }
@@ -157,8 +194,12 @@ int Run(const TOptions& options) {
     ActivateWindowOf(form);
     for (const TAction& action : options.Actions) Apply(form, action);
     QApplication::processEvents();
+    // Pending repaint requests of a shown chart are served now, so its facts are those on screen.
+    if (form.Chart1->isVisible()) form.Chart1->repaint();
     if (!options.Png.isEmpty() && !form.grab().save(options.Png, "PNG"))
         return Fail(QStringLiteral("cannot write ") + options.Png);
+    if (!options.ChartPng.isEmpty() && !form.Chart1->LastImage().save(options.ChartPng, "PNG"))
+        return Fail(QStringLiteral("cannot write ") + options.ChartPng);
     if (!options.State.isEmpty() &&
         !WriteFile(options.State, QJsonDocument(State(form, messages)).toJson(QJsonDocument::Indented)))
         return Fail(QStringLiteral("cannot write ") + options.State);

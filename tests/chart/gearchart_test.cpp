@@ -13,10 +13,12 @@
 
 namespace {
 
-QRgb Rgb(TColor c) { return ToQColor(c).rgb(); }
+QRgb Rgb(TColor c) {
+    return ToQColor(c).rgb();
+}
 
 class GearChart : public ::testing::Test {
-protected:
+  protected:
     GearChart() { ConfigureGearChart(chart, form, &series); }
     // A gear line through the origin and its silver full-range twin.
     void FillGear(int gear, double speedAt1000) {
@@ -56,7 +58,8 @@ TEST_F(GearChart, BufferIsTheClientAreaInsideTheSunkenEdge) {
     EXPECT_EQ(image.height(), 272);
     EXPECT_EQ(chart.PanelBounds(), (TRect{0, 0, 473, 272}));
     EXPECT_EQ(chart.LastImage().size(), image.size());
-    if (qEnvironmentVariableIsSet("KESTRIGO_SAVE_CHART")) image.save(qEnvironmentVariable("KESTRIGO_SAVE_CHART"));
+    if (qEnvironmentVariableIsSet("KESTRIGO_SAVE_CHART"))
+        image.save(qEnvironmentVariable("KESTRIGO_SAVE_CHART"));
 }
 
 TEST_F(GearChart, WithoutAxesThePlotRectKeepsBorderAndPercentMargins) {
@@ -108,8 +111,10 @@ TEST_F(GearChart, PowerBandLiesUnderTheLinesAndSilverOverColour) {
     const int by = left->PixelOf(600.0);
     for (int dx = 0; dx < 8; ++dx) {
         const QRgb p = image.pixel(bx + dx, by);
-        if (p == Rgb(11187711)) ++hatch;
-        else EXPECT_EQ(p, Rgb(clWhite));
+        if (p == Rgb(11187711))
+            ++hatch;
+        else
+            EXPECT_EQ(p, Rgb(clWhite));
     }
     EXPECT_GE(hatch, 1);
 }

@@ -74,12 +74,12 @@ class TGearLines {
     double TopRpm() const { return In.MaxK * 1000; }
 
     // For a fixed gear every step of SpeedAtRpm maps its operand x to round(x op c) with the same
-    // constant c for every rpm; rounding to nearest is monotone, so each step and their composition
-    // is monotone in rpm (rising or falling with the sign of c). The speeds of a column over
-    // r = 0 ... maxK are therefore bounded by those at r = 0 and r = maxK, and the largest speed of
-    // the table is found at its first and last data row without visiting the others. An
-    // intermediate overflow shows at the end of larger magnitude as well, so checking both ends for
-    // finiteness covers every cell.
+    // constant c for every rpm; rounding to nearest (to extended, and to double where a value is
+    // stored) is monotone, so each step and their composition is monotone in rpm (rising or
+    // falling with the sign of c). The speeds of a column over r = 0 ... maxK are therefore
+    // bounded by those at r = 0 and r = maxK, and the largest speed of the table is found at its
+    // first and last data row without visiting the others. An intermediate overflow shows at the
+    // end of larger magnitude as well, so checking both ends for finiteness covers every cell.
     bool TableMaximum(double& maxSpeed) const {
         if (In.MaxK < 0) return true;
         for (int g = 1; g <= 6; ++g) {

@@ -7,7 +7,9 @@
 
 #include "chart/chart.h"
 #include "chart/errors.h"
+#include "chart/fastline.h"
 #include "chart/series.h"
+#include "chart/shape.h"
 
 namespace {
 
@@ -29,9 +31,12 @@ const std::vector<StoredSeries> kChart1Series = {
     {"Series12", "6thGray", clSilver, false},
 };
 
-// Applies one series' stored properties in description order.
+// Applies one series' stored properties in description order; the power band is a shape, the gear
+// lines are fast lines.
 TChartSeries* LoadSeries(TComponent& form, TChart& chart, const StoredSeries& stored) {
-    auto* s = new TChartSeries(&form);  // owned by the form
+    TChartSeries* s = std::string(stored.name) == "Series13"
+                          ? static_cast<TChartSeries*>(new TChartShape(&form))
+                          : new TFastLineSeries(&form);  // owned by the form
     s->SetName(stored.name);
     s->SetParentChart(&chart);
     s->Marks()->SetVisible(false);
@@ -76,6 +81,8 @@ TEST_F(SeriesLoadingTest, ThirteenSeriesKeepDescriptionOrderAndSettings) {
         EXPECT_EQ(s->YValues()->Order(), loNone);
         EXPECT_FALSE(s->Marks()->Visible());
     }
+    EXPECT_NE(dynamic_cast<const TChartShape*>(chart.SeriesAt(0)), nullptr);
+    EXPECT_NE(dynamic_cast<const TFastLineSeries*>(chart.SeriesAt(1)), nullptr);
     EXPECT_EQ(chart.SeriesAt(7)->Name(), "Series8");
     EXPECT_EQ(chart.SeriesAt(8)->Name(), "Series7");
     try {

@@ -356,6 +356,8 @@ class TChartCanvas3D : public TCanvas3D {
     void DiscardBuffer();
     void EnsureBuffer(int width, int height);
     void StrokeLine(int x0, int y0, int x1, int y1);
+    void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) const;
+    static void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
     void ApplyComposition(QPainter& painter) const;
     void DrawTextCell(QPainter& painter, int x, int y, const QString& text);
     void FillStraightGradient(const TRect& rect, TColor startColour, TColor endColour,

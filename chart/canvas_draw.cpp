@@ -138,11 +138,65 @@ void TChartCanvas3D::StrokeLine(int x0, int y0, int x1, int y1) {
     QPainter& painter = *target_;
     SyncPen(painter);
     ApplyComposition(painter);
-    if (x0 != x1 || y0 != y1) {
-        painter.drawLine(x0, y0, x1, y1);
-    } else if (pen_.Width() > 1) {
+    if (x0 == x1 && y0 == y1) {
         // A zero-length line of a wide pen leaves its round dot; a one-pixel pen draws nothing.
-        painter.drawPoint(x0, y0);
+        if (pen_.Width() > 1) painter.drawPoint(x0, y0);
+    } else if (pen_.Width() > 1) {
+        painter.drawLine(x0, y0, x1, y1);
+    } else {
+        DrawCosmeticLine(painter, x0, y0, x1, y1);
+    }
+}
+
+// Qt's one-pixel line covers the half-open span from the smaller to the larger major coordinate,
+// whichever way it is drawn, which suits lines running right or down. A line running left or up
+// must cover its start and leave out its end: an axis-parallel or 45-degree one is drawn from its
+// end to its start, both moved one step along the line; any other solid one is walked pixel by
+// pixel from its start and drawn in runs.
+void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) const {
+    int dx = x1 - x0;
+    int dy = y1 - y0;
+    bool xMajor = std::abs(dx) >= std::abs(dy);
+    if (xMajor ? dx > 0 : dy > 0) {
+        painter.drawLine(x0, y0, x1, y1);
+        return;
+    }
+    bool straight = dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy);
+    if (!straight && pen_.Style() == psSolid && !smallDotsActive_) {
+        DrawLineRuns(painter, x0, y0, x1, y1);
+        return;
+    }
+    QPointF step =
+        xMajor ? QPointF(1.0, static_cast<double>(dy) / dx) : QPointF(static_cast<double>(dx) / dy, 1.0);
+    painter.drawLine(QLineF(QPointF(x1, y1) + step, QPointF(x0, y0) + step));
+}
+
+// The pixels from the start towards the end (exclusive), one per step along the major axis, the
+// minor coordinate rounded; each run of pixels on one row or column is one forward line.
+void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1) {
+    bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
+    int major = xMajor ? x1 - x0 : y1 - y0;
+    int minor = xMajor ? y1 - y0 : x1 - x0;
+    int steps = std::abs(major);
+    int majorSign = major > 0 ? 1 : -1;
+    auto minorAt = [&](int i) {
+        long long scaled = (2LL * i * std::abs(minor) + steps) / (2LL * steps);
+        return static_cast<int>(minor < 0 ? -scaled : scaled);
+    };
+    int runStart = 0;
+    for (int i = 1; i <= steps; ++i) {
+        if (i < steps && minorAt(i) == minorAt(runStart)) continue;
+        int a = majorSign * runStart;
+        int b = majorSign * (i - 1);
+        int low = std::min(a, b);
+        int high = std::max(a, b) + 1;
+        int m = minorAt(runStart);
+        if (xMajor) {
+            painter.drawLine(x0 + low, y0 + m, x0 + high, y0 + m);
+        } else {
+            painter.drawLine(x0 + m, y0 + low, x0 + m, y0 + high);
+        }
+        runStart = i;
     }
 }
 

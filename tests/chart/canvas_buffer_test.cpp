@@ -1,0 +1,155 @@
+// The off-screen buffer: reuse, re-creation, clean repaints, unbuffered drawing, defaults.
+#include "canvas_fixture.h"
+#include "chart/view3d.h"
+
+namespace {
+
+class CanvasBuffer : public ::testing::Test {
+  protected:
+    // One paint as the panel does it: try the clean buffer, else draw a red square and present.
+    // Returns True when the buffer was only copied.
+    bool Paint(int width, int height) {
+        window_ = QImage(width, height, QImage::Format_RGB32);
+        window_.fill(Qt::white);
+        QPainter painter(&window_);
+        surface_.AttachTarget(&painter);
+        bool copied = surface_.RepaintFromBuffer();
+        if (!copied) {
+            TRect bounds =
+                surface_.PrepareSurface(&painter, &options_, clBtnFace, false, {0, 0, width, height});
+            surface_.Brush()->SetColor(clRed);
+            surface_.FillRectangle({bounds.Left + 2, bounds.Top + 2, bounds.Left + 6, bounds.Top + 6});
+            ++draws_;
+            surface_.PresentImage(&painter, &painter, {0, 0, width, height});
+        }
+        surface_.AttachTarget(nullptr);
+        return copied;
+    }
+
+    TChartCanvas3D surface_;
+    TView3DOptions options_;
+    QImage window_;
+    int draws_ = 0;
+};
+
+TEST_F(CanvasBuffer, FirstPaintDrawsLaterPaintsCopyUntilMarkedDirty) {
+    EXPECT_TRUE(surface_.NeedsRedraw());
+    EXPECT_FALSE(Paint(40, 30));
+    EXPECT_FALSE(surface_.NeedsRedraw());
+    EXPECT_EQ(FromQColor(window_.pixelColor(3, 3)), clRed);
+    EXPECT_TRUE(Paint(40, 30));
+    EXPECT_EQ(FromQColor(window_.pixelColor(3, 3)), clRed);  // the copy shows the image
+    surface_.MarkDirty();
+    EXPECT_FALSE(Paint(40, 30));
+    EXPECT_EQ(draws_, 2);
+}
+
+TEST_F(CanvasBuffer, BufferOfTheSameSizeIsReused) {
+    Paint(40, 30);
+    const QImage* first = surface_.Buffer();
+    surface_.MarkDirty();
+    Paint(40, 30);
+    EXPECT_EQ(surface_.Buffer(), first);
+    EXPECT_EQ(surface_.LastBounds(), (TRect{0, 0, 40, 30}));
+}
+
+TEST_F(CanvasBuffer, ResizeRecreatesTheBufferAtTheNewSize) {
+    Paint(40, 30);
+    surface_.MarkDirty();
+    Paint(50, 35);
+    ASSERT_NE(surface_.Buffer(), nullptr);
+    EXPECT_EQ(surface_.Buffer()->size(), QSize(50, 35));
+}
+
+TEST_F(CanvasBuffer, PrepareSurfaceReturnsBufferOrigin) {
+    QImage target(100, 100, QImage::Format_RGB32);
+    QPainter painter(&target);
+    EXPECT_EQ(surface_.PrepareSurface(&painter, nullptr, clWhite, false, {10, 20, 50, 60}),
+              (TRect{0, 0, 40, 40}));
+    surface_.ApplyBuffered(false);
+    EXPECT_EQ(surface_.PrepareSurface(&painter, nullptr, clWhite, false, {10, 20, 50, 60}),
+              (TRect{10, 20, 50, 60}));
+    EXPECT_EQ(surface_.Target(), &painter);
+    surface_.AttachTarget(nullptr);
+}
+
+TEST_F(CanvasBuffer, UnbufferedAlwaysDraws) {
+    surface_.ApplyBuffered(false);
+    EXPECT_FALSE(Paint(40, 30));
+    EXPECT_FALSE(Paint(40, 30));
+    EXPECT_EQ(draws_, 2);
+    EXPECT_EQ(surface_.Buffer(), nullptr);
+    EXPECT_TRUE(surface_.NeedsRedraw());
+    EXPECT_EQ(FromQColor(window_.pixelColor(3, 3)), clRed);
+}
+
+TEST_F(CanvasBuffer, SwitchingBufferingOffDiscardsTheImage) {
+    Paint(40, 30);
+    surface_.ApplyBuffered(false);
+    EXPECT_EQ(surface_.Buffer(), nullptr);
+    EXPECT_TRUE(surface_.NeedsRedraw());
+    EXPECT_FALSE(surface_.QueryBuffered());
+}
+
+TEST_F(CanvasBuffer, MonochromeChangeDiscardsAndAsksForARepaint) {
+    int requests = 0;
+    surface_.OnRepaintRequest = [&] { ++requests; };
+    Paint(40, 30);
+    surface_.ApplyMonochrome(false);
+    EXPECT_EQ(requests, 0);
+    surface_.ApplyMonochrome(true);
+    EXPECT_EQ(requests, 1);
+    EXPECT_TRUE(surface_.QueryMonochrome());
+    EXPECT_EQ(surface_.Buffer(), nullptr);
+    EXPECT_FALSE(Paint(40, 30));
+    EXPECT_EQ(FromQColor(window_.pixelColor(3, 3)), clBlack);  // red reduced to two colours
+}
+
+TEST_F(CanvasBuffer, EmptyPanelPaintsNothingAndDoesNotFail) {
+    EXPECT_FALSE(Paint(0, 0));
+    EXPECT_EQ(surface_.Buffer(), nullptr);
+    EXPECT_TRUE(surface_.NeedsRedraw());
+}
+
+TEST_F(CanvasBuffer, PaintOnAFlatChartResetsDepthState) {
+    Paint(10, 10);
+    EXPECT_FALSE(surface_.DepthMode());
+    EXPECT_DOUBLE_EQ(surface_.ProjectionZoom(), 1.0);
+    EXPECT_FALSE(surface_.ProjectOrthogonal());
+    EXPECT_FALSE(surface_.IsDepthRenderer());
+    EXPECT_FALSE(surface_.DrawsTextInDepth());
+}
+
+TEST(CanvasDefaults, RestoreDefaultsResetsPenBrushFontAndBackground) {
+    TChartCanvas3D surface;
+    surface.Pen()->SetColor(clRed);
+    surface.Pen()->SetWidth(3);
+    surface.Pen()->SetStyle(psDash);
+    surface.Brush()->SetColor(clBlue);
+    surface.Brush()->SetStyle(bsCross);
+    surface.Font()->SetColor(clRed);
+    surface.Font()->SetSize(24);
+    surface.ApplyBackColor(clRed);
+    surface.ApplyBackMode(bmOpaque);
+    surface.RestoreDefaults();
+    EXPECT_EQ(surface.Pen()->Color(), clBlack);
+    EXPECT_EQ(surface.Pen()->Width(), 1);
+    EXPECT_EQ(surface.Pen()->Style(), psSolid);
+    EXPECT_EQ(surface.Brush()->Color(), clWhite);
+    EXPECT_EQ(surface.Brush()->Style(), bsSolid);
+    EXPECT_EQ(surface.Font()->Color(), clBlack);
+    EXPECT_EQ(surface.Font()->Size(), 10);
+    EXPECT_EQ(surface.QueryBackColor(), clWhite);
+    EXPECT_EQ(surface.QueryBackMode(), bmTransparent);
+}
+
+TEST(CanvasDefaults, UnattachedSurfaceDrawsNothingButMeasures) {
+    TChartCanvas3D surface;
+    surface.DrawLine(0, 0, 10, 10);
+    surface.PutText(0, 0, "W");
+    surface.FillGradient({0, 0, 10, 10}, clRed, clBlue, gdTopBottom);
+    EXPECT_GT(surface.MeasureWidth("W"), 0);
+    EXPECT_FALSE(surface.RepaintFromBuffer());
+}
+
+}  // namespace

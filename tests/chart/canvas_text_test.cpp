@@ -1,0 +1,129 @@
+// Text at a reference point by the alignment flags, rotated text, measurement, angle check.
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <optional>
+
+#include "canvas_fixture.h"
+#include "chart/errors.h"
+
+namespace {
+
+class CanvasText : public CanvasPixels {
+  protected:
+    void SetUp() override {
+        CanvasPixels::SetUp();
+        surface_.Font()->SetSize(10);
+        metrics_.emplace(surface_.Font()->ToQFont());
+        width_ = surface_.MeasureWidth("MM");
+    }
+    // Where the text cell of "MM" lies when drawn at (30, 24) with these flags and an opaque
+    // background: the cell is painted, so its box is exact.
+    TRect CellAt(int flags) {
+        surface_.ApplyTextAlign(flags);
+        surface_.ApplyBackMode(bmOpaque);
+        surface_.ApplyBackColor(clRed);
+        surface_.PutText(30, 24, "MM");
+        return InkBox();
+    }
+    std::optional<QFontMetrics> metrics_;
+    int width_ = 0;
+};
+
+TEST_F(CanvasText, MeasurementsFollowTheFont) {
+    EXPECT_GT(width_, 0);
+    EXPECT_EQ(surface_.MeasureHeight("MM"), metrics_->height());
+    EXPECT_EQ(surface_.LineHeight(), metrics_->height());
+    int small = surface_.LineHeight();
+    surface_.Font()->SetSize(20);
+    EXPECT_GT(surface_.LineHeight(), small);
+}
+
+TEST_F(CanvasText, LeftTopPutsTheCellBelowAndRightOfThePoint) {
+    EXPECT_EQ(CellAt(TA_LEFT | TA_TOP), (TRect{30, 24, 30 + width_, 24 + metrics_->height()}));
+}
+
+TEST_F(CanvasText, RightBottomPutsTheCellAboveAndLeft) {
+    EXPECT_EQ(CellAt(TA_RIGHT | TA_BOTTOM), (TRect{30 - width_, 24 - metrics_->height(), 30, 24}));
+}
+
+TEST_F(CanvasText, CentreBaselineCentresAcrossAndSitsOnTheBaseline) {
+    int left = 30 - width_ / 2;
+    EXPECT_EQ(CellAt(TA_CENTER | TA_BASELINE),
+              (TRect{left, 24 - metrics_->ascent(), left + width_, 24 + metrics_->descent()}));
+}
+
+TEST_F(CanvasText, TransparentTextPaintsOnlyGlyphsInTheFontColour) {
+    surface_.Font()->SetColor(clBlue);
+    surface_.PutText(5, 5, "MM");
+    EXPECT_GT(CountOf(clBlue), 0);
+    EXPECT_EQ(CountOf(clBlue) + CountOf(clWhite), kWidth * kHeight);
+    TRect ink = InkBox();
+    EXPECT_GE(ink.Left, 5);
+    EXPECT_LE(ink.Right, 5 + width_ + 1);
+}
+
+TEST_F(CanvasText, RotatedNinetyReadsBottomToTop) {
+    surface_.ApplyBackMode(bmOpaque);
+    surface_.ApplyBackColor(clRed);
+    surface_.PutRotatedText(20, 40, "MM", 90);
+    // The cell's top edge lies along x = 20 and the text runs upwards from y = 40.
+    EXPECT_EQ(InkBox(), (TRect{20, 40 - width_, 20 + metrics_->height(), 40}));
+    EXPECT_EQ(surface_.Brush()->Style(), bsClear);
+}
+
+TEST_F(CanvasText, AngleAbove360IsReducedOnce) {
+    surface_.PutRotatedText(20, 40, "Mj", 450);
+    QImage first = Finish().copy();
+    image_.fill(Qt::white);
+    painter_ = std::make_unique<QPainter>(&image_);
+    surface_.AttachTarget(painter_.get());
+    surface_.PutRotatedText(20, 40, "Mj", 90);
+    EXPECT_EQ(Finish(), first);
+}
+
+TEST_F(CanvasText, EmptyTextDrawsNothing) {
+    surface_.ApplyBackMode(bmOpaque);
+    surface_.PutText(5, 5, "");
+    EXPECT_EQ(CountOf(clWhite), kWidth * kHeight);
+}
+
+TEST(CanvasAngle, ValidateAngleAcceptsZeroTo359) {
+    EXPECT_NO_THROW(TChartCanvas::ValidateAngle(0, "軸ラベル"));
+    EXPECT_NO_THROW(TChartCanvas::ValidateAngle(359, "軸ラベル"));
+}
+
+TEST(CanvasAngle, ValidateAngleRejectsOutsideWithTheDescription) {
+    for (int angle : {360, -1}) {
+        try {
+            TChartCanvas::ValidateAngle(angle, "軸タイトル");
+            ADD_FAILURE() << angle << " accepted";
+        } catch (const ChartException& error) {
+            EXPECT_EQ(std::string(error.what()), "軸タイトルの角度は 0 から 359 の間でなければなりません");
+        }
+    }
+}
+
+TEST(CanvasFonts, DefaultFontIsTheJapaneseMinchoAtNinePoints) {
+    int changes = 0;
+    TFont font = NewDefaultFont([&] { ++changes; });
+    EXPECT_EQ(font.Name(), "ＭＳ Ｐ明朝");
+    EXPECT_EQ(font.Size(), 9);
+    EXPECT_EQ(font.Height(), -12);
+    EXPECT_EQ(font.Color(), clBlack);
+    EXPECT_EQ(font.Style(), 0);
+    EXPECT_EQ(changes, 0);
+    font.SetSize(9);
+    EXPECT_EQ(changes, 0);
+    font.SetColor(clRed);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(CanvasFonts, WindowsJapaneseFontsMapToAnInstalledJapaneseFamily) {
+    for (const char* name : {"ＭＳ Ｐ明朝", "ＭＳ ゴシック", "ＭＳ Ｐゴシック"}) {
+        QString family = ResolveFontFamily(name);
+        EXPECT_TRUE(QFontDatabase::hasFamily(family)) << name << " -> " << family.toStdString();
+        EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese)) << name;
+    }
+}
+
+}  // namespace

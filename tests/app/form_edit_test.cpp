@@ -1,0 +1,236 @@
+// Editing and picking in the main window: the focus rule, one recalculation per changed text, the
+// failed-input table, picks that keep their entry shown, the disabled group and the close button.
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "chart/chart.h"
+#include "chart/series.h"
+#include "chart/shape.h"
+#include "core/gearing.h"
+#include "formfixture.h"
+#include "speedtablemodel.h"
+#include "useractions.h"
+
+namespace {
+
+class FormEditTest : public FormTest {
+  protected:
+    void SetUp() override {
+        WriteTestCatalogs();
+        Open().show();
+        ActivateWindowOf(*form_);
+    }
+
+    TForm1& Form() { return *form_; }
+
+    // What ComputeGearing makes of the fields as they stand.
+    kgr::TGearingResult Expected() const {
+        kgr::TGearingInputs in;
+        in.MaxRpm = form_->E_MaxRPM->text().toStdString();
+        in.PBLow = form_->E_PBLow->text().toStdString();
+        in.PBHigh = form_->E_PBHigh->text().toStdString();
+        in.Ratio1 = form_->E_Ratio1->text().toStdString();
+        in.Ratio2drv = form_->E_Ratio2drv->text().toStdString();
+        in.Ratio2drvn = form_->E_Ratio2drvn->text().toStdString();
+        in.Tire = form_->E_Tire->text().toStdString();
+        const QLineEdit* gears[] = {form_->E_RatioT1, form_->E_RatioT2, form_->E_RatioT3,
+                                    form_->E_RatioT4, form_->E_RatioT5, form_->E_RatioT6};
+        for (size_t g = 0; g < 6; ++g) in.RatioT[g] = gears[g]->text().toStdString();
+        return kgr::ComputeGearing(in, '.');
+    }
+
+    void ExpectChartShows(const kgr::TGearingResult& expected) {
+        for (int i = 1; i <= 12; ++i) {
+            const TChartSeries& series = *form_->Chart1->SeriesAt(i);
+            const auto& points = expected.Points[static_cast<size_t>(i)];
+            ASSERT_EQ(series.PointCount(), static_cast<int>(points.size())) << "series " << i;
+            for (int p = 0; p < series.PointCount(); ++p) {
+                EXPECT_EQ(series.PointX(p), points[static_cast<size_t>(p)].x) << "series " << i;
+                EXPECT_EQ(series.PointY(p), points[static_cast<size_t>(p)].y) << "series " << i;
+            }
+        }
+    }
+};
+
+TEST_F(FormEditTest, StartsWithTheDefaultsOfTheCatalogs) {
+    EXPECT_TRUE(messages_.Messages.empty());
+    EXPECT_EQ(Form().E_Ratio1->text(), "3");
+    EXPECT_EQ(Form().E_RatioT1->text(), "2.500");
+    EXPECT_EQ(Form().E_RatioT6->text(), "0.000");
+    EXPECT_EQ(Form().E_Tire->text(), "599.8");
+    EXPECT_EQ(Form().GridModel().Cells(1, 9), "40.2");  // 8000 rpm in first gear
+    ExpectChartShows(Expected());
+}
+
+TEST_F(FormEditTest, TypingIntoAGearFieldShowsUserAndRecalculatesAfterEveryKeystroke) {
+    const int before = Form().Recalculations();
+    TypeAsUser(*Form().E_RatioT3, QStringLiteral("1.25"));
+    EXPECT_EQ(Form().Recalculations(), before + 4);
+    EXPECT_EQ(Form().C_RatioT->currentIndex(), 0);
+    EXPECT_EQ(Form().C_RatioT->currentText(), "(USER)");
+    EXPECT_EQ(Form().E_RatioT3->text(), "1.25");
+    EXPECT_EQ(Form().GridModel().Cells(3, 9), Expected().Cell(3, 9).c_str());
+    ExpectChartShows(Expected());
+    // The other lists keep their entries.
+    EXPECT_EQ(Form().C_Ratio1->currentIndex(), 1);
+    EXPECT_EQ(Form().C_Tire->currentIndex(), 1);
+}
+
+TEST_F(FormEditTest, AnUnparsableIntermediateTextShowsTheFailedInputTableUntilItParses) {
+    TypeAsUser(*Form().E_RatioT3, QStringLiteral("-"));
+    const TSpeedTableModel& grid = Form().GridModel();
+    ASSERT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.Cells(0, 1), "0rpm");
+    EXPECT_EQ(grid.Cells(1, 0), "1st");
+    for (int col = 1; col < 7; ++col) EXPECT_EQ(grid.Cells(col, 1), "");
+    for (int i = 1; i <= 12; ++i) EXPECT_EQ(Form().Chart1->SeriesAt(i)->PointCount(), 0);
+
+    TypeAsUser(*Form().E_RatioT3, QString());
+    EXPECT_EQ(Form().E_RatioT3->text(), "");
+    EXPECT_EQ(grid.RowCount(), 2);
+
+    TypeAsUser(*Form().E_RatioT3, QStringLiteral("1.4"));
+    EXPECT_EQ(grid.RowCount(), 12);
+    EXPECT_EQ(grid.Cells(1, 9), "40.2");
+    ExpectChartShows(Expected());
+}
+
+TEST_F(FormEditTest, FailedInputKeepsThePowerBandWhereItWas) {
+    const auto& band = dynamic_cast<const TChartShape&>(*Form().Chart1->SeriesAt(0));
+    const double x1 = band.X1();
+    EXPECT_EQ(band.Y0(), 5999);
+    TypeAsUser(*Form().E_PBHigh, QStringLiteral("x"));
+    EXPECT_EQ(band.X1(), x1);
+    EXPECT_EQ(band.Y1(), 8000);
+}
+
+TEST_F(FormEditTest, ATransmissionPickKeepsItsEntryShownWhileSixFieldsChange) {
+    const int before = Form().Recalculations();
+    ASSERT_TRUE(PickAsUser(*Form().C_RatioT, 2));
+    EXPECT_EQ(Form().C_RatioT->currentIndex(), 2);
+    EXPECT_EQ(Form().C_RatioT->currentText(), "Six");
+    EXPECT_EQ(Form().E_RatioT1->text(), "3.000");
+    EXPECT_EQ(Form().E_RatioT5->text(), "1.100");
+    EXPECT_EQ(Form().E_RatioT6->text(), "1.000");
+    EXPECT_EQ(Form().Recalculations(), before + 6);
+    ExpectChartShows(Expected());
+    const auto& band = dynamic_cast<const TChartShape&>(*Form().Chart1->SeriesAt(0));
+    EXPECT_EQ(band.X1(), Expected().MaxSpeed);
+}
+
+TEST_F(FormEditTest, APickOfUserOrOfTheSameEntryChangesNothing) {
+    const int before = Form().Recalculations();
+    ASSERT_TRUE(PickAsUser(*Form().C_RatioT, 1));
+    EXPECT_EQ(Form().Recalculations(), before);
+    ASSERT_TRUE(PickAsUser(*Form().C_RatioT, 0));
+    EXPECT_EQ(Form().Recalculations(), before);
+    EXPECT_EQ(Form().E_RatioT1->text(), "2.500");
+    EXPECT_FALSE(PickAsUser(*Form().C_RatioT, 3));
+}
+
+TEST_F(FormEditTest, ASelectionMadeByTheProgramRaisesNoPick) {
+    Form().C_Ratio1->setCurrentIndex(2);
+    EXPECT_EQ(Form().E_Ratio1->text(), "3");
+}
+
+TEST_F(FormEditTest, EngineSpeedAndPowerBandFieldsNeverResetAList) {
+    TypeAsUser(*Form().E_MaxRPM, QStringLiteral("12"));
+    TypeAsUser(*Form().E_PBLow, QStringLiteral("5"));
+    TypeAsUser(*Form().E_PBHigh, QStringLiteral("9"));
+    for (QComboBox* list : Form().PresetLists()) EXPECT_EQ(list->currentIndex(), 1) << list->objectName().toStdString();
+    EXPECT_EQ(Form().GridModel().RowCount(), 14);
+    EXPECT_EQ(Form().GridModel().Cells(0, 13), "12000rpm");
+    ExpectChartShows(Expected());
+}
+
+TEST_F(FormEditTest, EveryRatioFieldResetsOnlyItsOwnList) {
+    TypeAsUser(*Form().E_Tire, QStringLiteral("600"));
+    EXPECT_EQ(Form().C_Tire->currentIndex(), 0);
+    EXPECT_EQ(Form().C_Ratio2drvn->currentIndex(), 1);
+    TypeAsUser(*Form().E_Ratio2drvn, QStringLiteral("46"));
+    EXPECT_EQ(Form().C_Ratio2drvn->currentIndex(), 0);
+    EXPECT_EQ(Form().C_Ratio2drv->currentIndex(), 1);
+    TypeAsUser(*Form().E_Ratio2drv, QStringLiteral("14"));
+    EXPECT_EQ(Form().C_Ratio2drv->currentIndex(), 0);
+    EXPECT_EQ(Form().C_Ratio1->currentIndex(), 1);
+    TypeAsUser(*Form().E_Ratio1, QStringLiteral("2"));
+    EXPECT_EQ(Form().C_Ratio1->currentIndex(), 0);
+    EXPECT_EQ(Form().C_RatioT->currentIndex(), 1);
+}
+
+TEST_F(FormEditTest, WritingTheTextAFieldAlreadyHoldsRaisesNoRecalculation) {
+    const int before = Form().Recalculations();
+    for (QLineEdit* field : Form().InputFields()) field->setText(field->text());
+    EXPECT_EQ(Form().Recalculations(), before);
+    Form().E_Ratio1->setText(QStringLiteral("2.5"));
+    EXPECT_EQ(Form().Recalculations(), before + 1);
+    // Written by the program while another control has the focus: the list keeps its entry.
+    EXPECT_EQ(Form().C_Ratio1->currentIndex(), 1);
+}
+
+TEST_F(FormEditTest, TheDisabledSettingMemoryIgnoresAllInput) {
+    EXPECT_FALSE(Form().GroupBox1->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{Form().Edit1, Form().Button2, Form().ListBox1, Form().Button3,
+                                                      Form().Button4})
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+
+    const int before = Form().Recalculations();
+    Form().Edit1->setFocus();
+    EXPECT_NE(QApplication::focusWidget(), Form().Edit1);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(Form().Edit1, &key);
+    EXPECT_EQ(Form().Edit1->text(), "");
+
+    int clicks = 0;
+    QObject::connect(Form().Button2, &QPushButton::clicked, [&clicks] { ++clicks; });
+    const QPointF centre(Form().Button2->rect().center());
+    QMouseEvent press(QEvent::MouseButtonPress, centre, centre, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, centre, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Form().Button2, &press);
+    QApplication::sendEvent(Form().Button2, &release);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(Form().Recalculations(), before);
+}
+
+// Runs the message loop until it ends (true) or five seconds pass (false); `action` runs inside it.
+bool LoopEndsAfter(const std::function<void()>& action) {
+    bool timedOut = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
+        timedOut = true;
+        QApplication::quit();
+    });
+    guard.start(5000);
+    QTimer::singleShot(0, action);
+    QApplication::exec();
+    return !timedOut;
+}
+
+TEST_F(FormEditTest, TheCloseButtonEndsTheProgramLikeTheCloseBox) {
+    EXPECT_TRUE(LoopEndsAfter([this] { Form().SpeedButton2->click(); }));
+    EXPECT_FALSE(Form().isVisible());
+
+    Form().show();
+    EXPECT_TRUE(LoopEndsAfter([this] { Form().close(); }));
+    EXPECT_FALSE(Form().isVisible());
+}
+
+TEST_F(FormEditTest, APickWithItsCatalogGoneShowsOneMessagePerValueAndWritesZeros) {
+    ASSERT_TRUE(QFile::remove(Directory() + "transmission.ini"));
+    ASSERT_TRUE(PickAsUser(*Form().C_RatioT, 2));
+    EXPECT_EQ(messages_.Messages, std::vector<std::string>(6, "transmission.ini が見つかりません"));
+    EXPECT_EQ(Form().E_RatioT1->text(), "0.000");
+    EXPECT_EQ(Form().C_RatioT->currentIndex(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+// Start-up of the main window: catalogs missing or shipped, the defaults they leave, the layout.
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+
+#include "chart/chart.h"
+#include "chart/series.h"
+#include "chart/shape.h"
+#include "core/catalogs.h"
+#include "core/numbertext.h"
+#include "formfixture.h"
+#include "speedtablemodel.h"
+
+namespace {
+
+// The next widget that Tab reaches from `widget` (labels and disabled controls are passed over).
+QWidget* NextTabStop(QWidget* widget) {
+    for (QWidget* next = widget->nextInFocusChain(); next != widget; next = next->nextInFocusChain())
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && !next->focusProxy()) return next;
+    return widget;
+}
+
+TEST_F(FormTest, AllCatalogsMissingGiveFiveMessagesInOrderAndAnEmptyTable) {
+    TForm1& form = Open();
+
+    EXPECT_EQ(messages_.Messages,
+              (std::vector<std::string>{"primary.ini が見つかりません", "transmission.ini が見つかりません",
+                                        "drive.ini が見つかりません", "driven.ini が見つかりません",
+                                        "tire.ini が見つかりません"}));
+    for (QComboBox* list : form.PresetLists()) {
+        EXPECT_EQ(list->count(), 0) << list->objectName().toStdString();
+        EXPECT_EQ(list->currentIndex(), -1);
+    }
+    EXPECT_EQ(form.E_MaxRPM->text(), "10");
+    EXPECT_EQ(form.E_PBLow->text(), "6");
+    EXPECT_EQ(form.E_PBHigh->text(), "8");
+    for (QLineEdit* field : form.InputFields()) {
+        if (field != form.E_MaxRPM && field != form.E_PBLow && field != form.E_PBHigh) {
+            EXPECT_EQ(field->text(), "0") << field->objectName().toStdString();
+        }
+    }
+
+    const TSpeedTableModel& grid = form.GridModel();
+    ASSERT_EQ(grid.RowCount(), 12);
+    EXPECT_EQ(grid.ColCount(), 7);
+    EXPECT_EQ(grid.Cells(1, 0), "1st");
+    EXPECT_EQ(grid.Cells(0, 1), "0rpm");
+    EXPECT_EQ(grid.Cells(0, 11), "10000rpm");
+    for (int row = 1; row < 12; ++row)
+        for (int col = 1; col < 7; ++col) EXPECT_EQ(grid.Cells(col, row), "") << col << "," << row;
+
+    // Three writes of the first step recalculate, the "0"s change nothing, then the final one.
+    EXPECT_EQ(form.Recalculations(), 4);
+    for (int i = 1; i <= 12; ++i) EXPECT_EQ(form.Chart1->SeriesAt(i)->PointCount(), 0);
+    const auto& band = dynamic_cast<const TChartShape&>(*form.Chart1->SeriesAt(0));
+    EXPECT_EQ(band.X0(), 3.125);
+    EXPECT_EQ(band.Y0(), 225);
+    EXPECT_EQ(band.X1(), 21.875);
+    EXPECT_EQ(band.Y1(), 706);
+}
+
+TEST_F(FormTest, ShippedCatalogsFillTheListsAndTheirDefaultsReachTheFields) {
+    CopyShippedCatalogs();
+    TForm1& form = Open();
+    EXPECT_TRUE(messages_.Messages.empty());
+
+    const kgr::TCatalogContext context{Directory().toStdString(), '.', nullptr};
+    for (QComboBox* list : form.PresetLists()) {
+        ASSERT_GT(list->count(), 1) << list->objectName().toStdString();
+        EXPECT_EQ(list->itemText(0), "(USER)");
+        EXPECT_GE(list->currentIndex(), 1);
+    }
+    const int gearbox = form.C_RatioT->currentIndex();
+    const char* keys[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    QLineEdit* gears[] = {form.E_RatioT1, form.E_RatioT2, form.E_RatioT3,
+                          form.E_RatioT4, form.E_RatioT5, form.E_RatioT6};
+    for (int g = 0; g < 6; ++g) {
+        const double value = kgr::ReadCatalogValue(context, "transmission.ini", keys[g], gearbox);
+        EXPECT_EQ(gears[g]->text().toStdString(), kgr::FormatFixed(value, 3, 3, '.'));
+    }
+    const double primary = kgr::ReadCatalogValue(context, "primary.ini", "ratio", form.C_Ratio1->currentIndex());
+    EXPECT_EQ(form.E_Ratio1->text().toStdString(), kgr::FormatGeneral(primary, '.'));
+
+    // The table is filled: the 1000 rpm row has a speed in first gear.
+    EXPECT_NE(form.GridModel().Cells(1, 2).trimmed(), "");
+    EXPECT_NE(form.GridModel().Cells(1, 2).trimmed(), "0.0");
+    EXPECT_EQ(form.Chart1->SeriesAt(7)->PointCount(), 2);
+}
+
+TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
+    TForm1& form = Open();
+    EXPECT_EQ(form.windowTitle(), "Kestrigo - ケストリゴ");
+    EXPECT_EQ(form.size(), QSize(620, 460));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form.windowIcon().isNull());
+
+    EXPECT_EQ(form.SpeedButton2->geometry(), QRect(584, 424, 33, 33));
+    EXPECT_EQ(form.SpeedButton2->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(form.SpeedButton2->toolTip(), "終了する");
+    EXPECT_TRUE(form.SpeedButton2->autoRaise());
+    EXPECT_EQ(form.Label19->geometry(), QRect(520, 0, 98, 12));
+    EXPECT_TRUE(form.Label19->alignment() & Qt::AlignRight);
+
+    EXPECT_EQ(form.PageControl1->geometry(), QRect(4, 4, 485, 305));
+    EXPECT_EQ(form.PageControl1->currentIndex(), 1);
+    EXPECT_EQ(form.PageControl1->tabText(0), "rpm/kmph 対応表");
+    EXPECT_EQ(form.PageControl1->tabText(1), "rpm/kmph グラフ");
+    EXPECT_EQ(form.StringGrid1->geometry(), QRect(0, 0, 477, 277));
+    EXPECT_EQ(form.Chart1->geometry(), QRect(0, 1, 477, 276));
+
+    EXPECT_EQ(form.GroupBox1->geometry(), QRect(492, 20, 125, 289));
+    EXPECT_EQ(form.GroupBox2->geometry(), QRect(4, 312, 573, 145));
+    EXPECT_EQ(form.E_Tire->parentWidget(), form.GroupBox2);
+    EXPECT_EQ(form.E_Tire->geometry(), QRect(488, 120, 65, 20));
+    EXPECT_EQ(form.E_RatioT3->parentWidget(), form.Panel1);
+    EXPECT_EQ(form.E_RatioT3->geometry(), QRect(188, 29, 49, 20));
+    EXPECT_EQ(form.C_RatioT->geometry(), QRect(4, 5, 249, 20));
+    EXPECT_EQ(form.Label14->geometry(), QRect(268, 12, 188, 12));
+    EXPECT_EQ(form.Label14->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
+
+    // Tinted decimal fields, plain-white bevelled integer fields.
+    EXPECT_NE(form.E_Ratio1->palette().color(QPalette::Base), form.E_MaxRPM->palette().color(QPalette::Base));
+    EXPECT_EQ(form.E_Ratio1->palette().color(QPalette::Base), form.E_Tire->palette().color(QPalette::Base));
+
+    EXPECT_EQ(QFontInfo(form.font()).pixelSize(), 12);
+}
+
+TEST_F(FormTest, TabOrderRunsThroughTheInputsAsListed) {
+    TForm1& form = Open();
+    const std::vector<QWidget*> order = {form.C_Ratio1,     form.E_Ratio1,  form.E_MaxRPM,     form.E_PBLow,
+                                         form.E_PBHigh,     form.C_RatioT,  form.E_RatioT1,    form.E_RatioT2,
+                                         form.E_RatioT3,    form.E_RatioT4, form.E_RatioT5,    form.E_RatioT6,
+                                         form.C_Ratio2drv,  form.E_Ratio2drv, form.C_Ratio2drvn, form.E_Ratio2drvn,
+                                         form.C_Tire,       form.E_Tire};
+    for (size_t i = 1; i < order.size(); ++i)
+        EXPECT_EQ(NextTabStop(order[i - 1]), order[i]) << order[i - 1]->objectName().toStdString();
+}
+
+TEST_F(FormTest, StringGridLooksLikeAFixedCellGrid) {
+    TForm1& form = Open();
+    QTableView& grid = *form.StringGrid1;
+    EXPECT_EQ(grid.horizontalHeader()->defaultSectionSize(), 65);  // 64 pixels and a line
+    EXPECT_EQ(grid.verticalHeader()->defaultSectionSize(), 17);    // 16 pixels and a line
+    EXPECT_EQ(grid.horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(grid.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(grid.selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_TRUE(grid.verticalHeader()->isHidden());
+}
+
+}  // namespace

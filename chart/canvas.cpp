@@ -151,6 +151,20 @@ QPen TChartCanvas::RealisePen() const {
     return QPen(colour, pen_.Width(), WideStyleOf(pen_.Style()), Qt::RoundCap, Qt::RoundJoin);
 }
 
+// A chart paint switches among a few pens over and over; reusing their Qt pens keeps a repaint
+// from allocating.
+QPen TChartCanvas::CachedPen() {
+    TRealisedPenKey key{ColorToRGB(pen_.Color()), pen_.Width(), pen_.Style(),
+                        pen_.Visible(),           pen_.Mode(),  smallDotsActive_};
+    for (const auto& [cachedKey, pen] : penCache_) {
+        if (cachedKey == key) return pen;
+    }
+    QPen pen = RealisePen();
+    penCache_[penCacheNext_] = {key, pen};
+    penCacheNext_ = (penCacheNext_ + 1) % penCache_.size();
+    return pen;
+}
+
 QBrush TChartCanvas::RealiseBrush() {
     if (brush_.HasBitmap()) return QBrush(brush_.Bitmap());
     QColor colour = ToQColor(brush_.Color());
@@ -163,7 +177,7 @@ QBrush TChartCanvas::RealiseBrush() {
 
 void TChartCanvas::SyncPen(QPainter& painter) {
     if (penDirty_) {
-        qtPen_ = RealisePen();
+        qtPen_ = CachedPen();
         penDirty_ = false;
         penState_ = Applied::Unknown;
     }

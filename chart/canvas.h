@@ -69,6 +69,17 @@ enum TGradientDirection : std::uint8_t {
 // A picture drawn by DrawGraphic/StretchGraphic; nullptr or a null image is "no graphic".
 using TGraphic = QImage;
 
+// What makes a realised Qt pen different from another.
+struct TRealisedPenKey {
+    TColor color = clNone;
+    int width = -1;
+    TPenStyle style = psSolid;
+    bool visible = false;
+    TPenMode mode = pmCopy;
+    bool smallDots = false;
+    bool operator==(const TRealisedPenKey&) const = default;
+};
+
 // The abstract surface.
 class TChartCanvas {
   public:
@@ -169,6 +180,7 @@ class TChartCanvas {
 
   private:
     QPen RealisePen() const;
+    QPen CachedPen();
     QBrush RealiseBrush();
 
     bool penDirty_ = true;
@@ -185,6 +197,8 @@ class TChartCanvas {
     TColor textPenColor_ = clNone;
     QBrush backBrush_;
     std::array<QBitmap, 6> hatches_;
+    std::array<std::pair<TRealisedPenKey, QPen>, 32> penCache_;
+    size_t penCacheNext_ = 0;
 };
 
 // The abstract depth-aware surface.

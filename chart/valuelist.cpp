@@ -1,6 +1,9 @@
 #include "chart/valuelist.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 
 #include "chart/errors.h"
 #include "chart/series.h"
@@ -20,6 +23,37 @@ int NextListCapacity(int capacity) {
     // The last step is clamped so that a list can hold exactly MaxListCapacity entries.
     if (capacity < MaxListCapacity) return MaxListCapacity;
     throw EListError(FormatMessage(ChartStrings::ListCapacityError, grown));
+}
+
+TValueBuffer::~TValueBuffer() {
+    std::free(data_);
+}
+
+void TValueBuffer::Reserve(int capacity) {
+    void* grown = std::realloc(data_, static_cast<size_t>(capacity) * sizeof(double));
+    if (!grown) throw std::bad_alloc();
+    data_ = static_cast<double*>(grown);
+    capacity_ = capacity;
+}
+
+void TValueBuffer::Insert(int index, double value) {
+    if (size_ == capacity_) Reserve(NextListCapacity(capacity_));
+    if (index < size_)
+        std::memmove(data_ + index + 1, data_ + index, static_cast<size_t>(size_ - index) * sizeof(double));
+    data_[index] = value;
+    ++size_;
+}
+
+void TValueBuffer::Erase(int index) {
+    --size_;
+    if (index < size_)
+        std::memmove(data_ + index, data_ + index + 1, static_cast<size_t>(size_ - index) * sizeof(double));
+}
+
+void TValueBuffer::Release() {
+    std::free(data_);
+    data_ = nullptr;
+    size_ = capacity_ = 0;
 }
 
 TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
@@ -54,7 +88,7 @@ void TChartValueList::CheckIndex(int index) const {
 
 double TChartValueList::RawValueAt(int index) const {
     CheckIndex(index);
-    return values_[static_cast<size_t>(index)];
+    return values_[index];
 }
 
 double TChartValueList::ValueAt(int index) const {
@@ -63,25 +97,25 @@ double TChartValueList::ValueAt(int index) const {
 
 void TChartValueList::SetValueAt(int index, double value) {
     CheckIndex(index);
-    values_[static_cast<size_t>(index)] = value;
+    values_[index] = value;
     MarkStale();
     if (owner_) owner_->NotifyDependents(TSeriesChange::Modify, index);
 }
 
 void TChartValueList::RemoveAllValues() {
-    ReleaseStorage(values_);
+    values_.Release();
     MarkStale();
 }
 
 int TChartValueList::AddInOrder(double value) {
     int index = ValueCount();
-    if (order_ == loAscending && index > 0 && values_.back() > value) {
+    if (order_ == loAscending && index > 0 && values_[index - 1] > value) {
         int i = index - 1;
-        while (i >= 0 && values_[static_cast<size_t>(i)] > value) --i;
+        while (i >= 0 && values_[i] > value) --i;
         index = i + 1;
-    } else if (order_ == loDescending && index > 0 && values_.back() < value) {
+    } else if (order_ == loDescending && index > 0 && values_[index - 1] < value) {
         int i = index - 1;
-        while (i >= 0 && values_[static_cast<size_t>(i)] < value) --i;
+        while (i >= 0 && values_[i] < value) --i;
         index = i + 1;
     }
     InsertValueAt(index, value);
@@ -90,25 +124,21 @@ int TChartValueList::AddInOrder(double value) {
 
 void TChartValueList::InsertValueAt(int index, double value) {
     if (index < 0 || index > ValueCount()) RaiseIndexError(index);
-    ReserveOneMore(values_);
-    if (index == ValueCount())
-        values_.push_back(value);
-    else
-        values_.insert(values_.begin() + index, value);
+    values_.Insert(index, value);
     MarkStale();
 }
 
 void TChartValueList::RemoveValueAt(int index) {
     CheckIndex(index);
-    values_.erase(values_.begin() + index);
+    values_.Erase(index);
     MarkStale();
 }
 
 void TChartValueList::RotateValues() {
-    if (values_.empty()) return;
-    const double first = values_.front();
-    values_.erase(values_.begin());
-    values_.push_back(first);
+    if (ValueCount() == 0) return;
+    const double first = values_[0];
+    values_.Erase(0);
+    values_.Insert(ValueCount(), first);
 }
 
 int TChartValueList::FindValue(double value) const {
@@ -124,7 +154,7 @@ void TChartValueList::FillWithIndexes() {
 void TChartValueList::SwapValues(int index1, int index2) {
     CheckIndex(index1);
     CheckIndex(index2);
-    std::swap(values_[static_cast<size_t>(index1)], values_[static_cast<size_t>(index2)]);
+    std::swap(values_[index1], values_[index2]);
     MarkStale();
 }
 
@@ -169,7 +199,7 @@ void TChartValueList::QuickSort(int l, int r) {
 
 void TChartValueList::RecomputeStatistics() const {
     minimum_ = maximum_ = sum_ = absoluteSum_ = 0.0;
-    if (!values_.empty()) {
+    if (ValueCount() > 0) {
         minimum_ = maximum_ = sum_ = ValueAt(0);
         absoluteSum_ = std::fabs(sum_);
         for (int i = 1; i < ValueCount(); ++i) {

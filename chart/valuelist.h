@@ -1,6 +1,7 @@
 // One column of numbers of a series (TChartValueList) and the owned collection of a series' columns.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,18 +16,38 @@ constexpr int MaxListCapacity = 0x7FFFFFF;  // 134,217,727
 // EListError with the requested capacity when the list is already at the limit.
 int NextListCapacity(int capacity);
 
-// Makes room for one more entry by the growth rule above (no-op while there is spare room).
-template <typename T>
-void ReserveOneMore(std::vector<T>& v) {
-    if (v.size() == v.capacity())
-        v.reserve(static_cast<size_t>(NextListCapacity(static_cast<int>(v.capacity()))));
-}
-
 // Releases a list's storage entirely (capacity 0).
 template <typename T>
 void ReleaseStorage(std::vector<T>& v) {
     std::vector<T>().swap(v);
 }
+
+// The raw storage of a value list: contiguous doubles with an explicit capacity. Grows with realloc,
+// so that large lists are remapped rather than copied value by value.
+class TValueBuffer {
+  public:
+    TValueBuffer() = default;
+    ~TValueBuffer();
+    TValueBuffer(const TValueBuffer&) = delete;
+    TValueBuffer& operator=(const TValueBuffer&) = delete;
+
+    int Size() const { return size_; }
+    int Capacity() const { return capacity_; }
+    double& operator[](int index) { return data_[index]; }
+    double operator[](int index) const { return data_[index]; }
+    // Inserts at 0..Size(), growing by the list growth rule when full.
+    void Insert(int index, double value);
+    void Erase(int index);
+    // Frees the storage (capacity 0).
+    void Release();
+
+  private:
+    void Reserve(int capacity);
+
+    double* data_ = nullptr;
+    int size_ = 0;
+    int capacity_ = 0;
+};
 
 class TChartValueList {
   public:
@@ -54,8 +75,8 @@ class TChartValueList {
     void SetPendingValue(double value) { pendingValue_ = value; }
     bool StatisticsStale() const { return statisticsStale_; }
 
-    int ValueCount() const { return static_cast<int>(values_.size()); }
-    int Capacity() const { return static_cast<int>(values_.capacity()); }
+    int ValueCount() const { return values_.Size(); }
+    int Capacity() const { return values_.Capacity(); }
     // The stored value, Multiplier not applied.
     double RawValueAt(int index) const;
 
@@ -94,7 +115,7 @@ class TChartValueList {
 
     TChartSeries* owner_;
     std::string name_;
-    std::vector<double> values_;
+    TValueBuffer values_;
     double multiplier_ = 1.0;
     TChartListOrder order_ = loNone;
     bool dateTime_ = false;

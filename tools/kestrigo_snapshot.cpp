@@ -177,6 +177,11 @@ QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
              QJsonObject{{"title", form.windowTitle()}, {"width", form.width()}, {"height", form.height()}}}};
 }
 
+// The chart's buffer as last painted; a chart whose tab was never shown is rendered as it would paint.
+QImage ChartImage(TChart& chart) {
+    return chart.LastImage().isNull() ? chart.RenderToImage() : chart.LastImage();
+}
+
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
@@ -198,7 +203,7 @@ int Run(const TOptions& options) {
     if (form.Chart1->isVisible()) form.Chart1->repaint();
     if (!options.Png.isEmpty() && !form.grab().save(options.Png, "PNG"))
         return Fail(QStringLiteral("cannot write ") + options.Png);
-    if (!options.ChartPng.isEmpty() && !form.Chart1->LastImage().save(options.ChartPng, "PNG"))
+    if (!options.ChartPng.isEmpty() && !ChartImage(*form.Chart1).save(options.ChartPng, "PNG"))
         return Fail(QStringLiteral("cannot write ") + options.ChartPng);
     if (!options.State.isEmpty() &&
         !WriteFile(options.State, QJsonDocument(State(form, messages)).toJson(QJsonDocument::Indented)))

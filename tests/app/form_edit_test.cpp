@@ -127,6 +127,16 @@ TEST_F(FormEditTest, ATransmissionPickKeepsItsEntryShownWhileSixFieldsChange) {
     EXPECT_EQ(band.X1(), Expected().MaxSpeed);
 }
 
+TEST_F(FormEditTest, ATransmissionPickRedrawsTheChartOnceAfterItsSixRecalculations) {
+    QApplication::processEvents();
+    const int paints = Form().Chart1->PaintCount();
+    ASSERT_TRUE(PickAsUser(*Form().C_RatioT, 2));
+    EXPECT_EQ(Form().Chart1->PaintCount(), paints);  // nothing is drawn inside the handler
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(Form().Chart1->PaintCount(), paints + 1);
+}
+
 TEST_F(FormEditTest, APickOfUserOrOfTheSameEntryChangesNothing) {
     const int before = Form().Recalculations();
     ASSERT_TRUE(PickAsUser(*Form().C_RatioT, 1));
@@ -146,7 +156,8 @@ TEST_F(FormEditTest, EngineSpeedAndPowerBandFieldsNeverResetAList) {
     TypeAsUser(*Form().E_MaxRPM, QStringLiteral("12"));
     TypeAsUser(*Form().E_PBLow, QStringLiteral("5"));
     TypeAsUser(*Form().E_PBHigh, QStringLiteral("9"));
-    for (QComboBox* list : Form().PresetLists()) EXPECT_EQ(list->currentIndex(), 1) << list->objectName().toStdString();
+    for (QComboBox* list : Form().PresetLists())
+        EXPECT_EQ(list->currentIndex(), 1) << list->objectName().toStdString();
     EXPECT_EQ(Form().GridModel().RowCount(), 14);
     EXPECT_EQ(Form().GridModel().Cells(0, 13), "12000rpm");
     ExpectChartShows(Expected());
@@ -179,8 +190,8 @@ TEST_F(FormEditTest, WritingTheTextAFieldAlreadyHoldsRaisesNoRecalculation) {
 
 TEST_F(FormEditTest, TheDisabledSettingMemoryIgnoresAllInput) {
     EXPECT_FALSE(Form().GroupBox1->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{Form().Edit1, Form().Button2, Form().ListBox1, Form().Button3,
-                                                      Form().Button4})
+    for (QWidget* w : std::initializer_list<QWidget*>{Form().Edit1, Form().Button2, Form().ListBox1,
+                                                      Form().Button3, Form().Button4})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
 
     const int before = Form().Recalculations();
@@ -193,8 +204,10 @@ TEST_F(FormEditTest, TheDisabledSettingMemoryIgnoresAllInput) {
     int clicks = 0;
     QObject::connect(Form().Button2, &QPushButton::clicked, [&clicks] { ++clicks; });
     const QPointF centre(Form().Button2->rect().center());
-    QMouseEvent press(QEvent::MouseButtonPress, centre, centre, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, centre, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, centre, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, centre, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(Form().Button2, &press);
     QApplication::sendEvent(Form().Button2, &release);
     EXPECT_EQ(clicks, 0);

@@ -84,7 +84,8 @@ TEST_F(FormTest, ShippedCatalogsFillTheListsAndTheirDefaultsReachTheFields) {
         const double value = kgr::ReadCatalogValue(context, "transmission.ini", keys[g], gearbox);
         EXPECT_EQ(gears[g]->text().toStdString(), kgr::FormatFixed(value, 3, 3, '.'));
     }
-    const double primary = kgr::ReadCatalogValue(context, "primary.ini", "ratio", form.C_Ratio1->currentIndex());
+    const double primary =
+        kgr::ReadCatalogValue(context, "primary.ini", "ratio", form.C_Ratio1->currentIndex());
     EXPECT_EQ(form.E_Ratio1->text().toStdString(), kgr::FormatGeneral(primary, '.'));
 
     // The table is filled: the 1000 rpm row has a speed in first gear.
@@ -135,11 +136,11 @@ TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
 
 TEST_F(FormTest, TabOrderRunsThroughTheInputsAsListed) {
     TForm1& form = Open();
-    const std::vector<QWidget*> order = {form.C_Ratio1,     form.E_Ratio1,  form.E_MaxRPM,     form.E_PBLow,
-                                         form.E_PBHigh,     form.C_RatioT,  form.E_RatioT1,    form.E_RatioT2,
-                                         form.E_RatioT3,    form.E_RatioT4, form.E_RatioT5,    form.E_RatioT6,
-                                         form.C_Ratio2drv,  form.E_Ratio2drv, form.C_Ratio2drvn, form.E_Ratio2drvn,
-                                         form.C_Tire,       form.E_Tire};
+    const std::vector<QWidget*> order = {
+        form.C_Ratio1,     form.E_Ratio1,  form.E_MaxRPM,    form.E_PBLow,     form.E_PBHigh,
+        form.C_RatioT,     form.E_RatioT1, form.E_RatioT2,   form.E_RatioT3,   form.E_RatioT4,
+        form.E_RatioT5,    form.E_RatioT6, form.C_Ratio2drv, form.E_Ratio2drv, form.C_Ratio2drvn,
+        form.E_Ratio2drvn, form.C_Tire,    form.E_Tire};
     for (size_t i = 1; i < order.size(); ++i)
         EXPECT_EQ(NextTabStop(order[i - 1]), order[i]) << order[i - 1]->objectName().toStdString();
 }

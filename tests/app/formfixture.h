@@ -43,8 +43,9 @@ class FormTest : public ::testing::Test {
         WriteCatalog(QStringLiteral("driven.ini"),
                      "[generic]\nnumber=2\ndefault=1\n[info1]\ndescription=45T\nratio=45\n"
                      "[info2]\ndescription=44T\nratio=44\n");
-        WriteCatalog(QStringLiteral("tire.ini"),
-                     "[generic]\nnumber=1\ndefault=1\n[info1]\ndescription=120/70-17\ndia=17\nwid=120\nflt=70\n");
+        WriteCatalog(
+            QStringLiteral("tire.ini"),
+            "[generic]\nnumber=1\ndefault=1\n[info1]\ndescription=120/70-17\ndia=17\nwid=120\nflt=70\n");
     }
 
     TForm1& Open() {

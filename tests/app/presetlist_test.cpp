@@ -1,0 +1,69 @@
+// The drop-down list adapter: only a user's pick raises OnSelect, and a filled list keeps "nothing
+// selected" until something is chosen.
+#include "presetlist.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+
+#include "useractions.h"
+
+namespace {
+
+struct ListFixture : ::testing::Test {
+    ListFixture() {
+        list.OnSelect = [this] { picks.push_back(list.ItemIndex()); };
+    }
+    QComboBox box;
+    TPresetList list{box};
+    std::vector<int> picks;
+};
+
+TEST_F(ListFixture, AddingItemsSelectsNothing) {
+    list.AddItem("(USER)");
+    list.AddItem("スズキ");
+    EXPECT_EQ(list.ItemCount(), 2);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(box.itemText(1), "スズキ");
+}
+
+TEST_F(ListFixture, ASelectionByTheProgramRaisesNoPick) {
+    list.AddItem("(USER)");
+    list.AddItem("a");
+    list.SetItemIndex(1);
+    EXPECT_EQ(list.ItemIndex(), 1);
+    list.AddItem("b");
+    EXPECT_EQ(list.ItemIndex(), 1);  // a selection survives further items
+    list.SetItemIndex(5);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_TRUE(picks.empty());
+}
+
+TEST_F(ListFixture, AUserPickRaisesOnePickWithTheNewSelection) {
+    list.AddItem("(USER)");
+    list.AddItem("a");
+    ASSERT_TRUE(PickAsUser(box, 1));
+    ASSERT_TRUE(PickAsUser(box, 1));  // picking the shown entry again is still a pick
+    EXPECT_EQ(picks, (std::vector<int>{1, 1}));
+    EXPECT_FALSE(PickAsUser(box, 2));
+    EXPECT_FALSE(PickAsUser(box, -1));
+    EXPECT_EQ(picks.size(), 2u);
+}
+
+TEST_F(ListFixture, ClearingLeavesAnEmptyListWithNothingSelected) {
+    list.AddItem("(USER)");
+    list.SetItemIndex(0);
+    list.ClearItems();
+    EXPECT_EQ(list.ItemCount(), 0);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    list.SetItemIndex(0);  // "(USER)" on an empty list selects nothing
+    EXPECT_EQ(list.ItemIndex(), -1);
+}
+
+TEST(PresetListLook, ListsArePickOnly) {
+    QComboBox box;
+    ApplyPresetListLook(box);
+    EXPECT_FALSE(box.isEditable());
+}
+
+}  // namespace

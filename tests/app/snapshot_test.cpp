@@ -1,0 +1,120 @@
+// kestrigo-snapshot end to end: the tool built beside the program, run as a user would run it.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kTool = QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo-snapshot");
+
+struct RunResult {
+    int ExitCode = -1;
+    QString Errors;
+};
+
+RunResult RunTool(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(kTool, arguments);
+    if (!tool.waitForFinished(60000)) {
+        tool.kill();
+        tool.waitForFinished(5000);
+        return {};
+    }
+    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
+            QString::fromUtf8(tool.readAllStandardError())};
+}
+
+class SnapshotTool : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!QFile::exists(kTool)) GTEST_FAIL() << "build kestrigo-snapshot first: " << kTool.toStdString();
+    }
+    QString PathOf(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir_;
+};
+
+QJsonObject ReadJson(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+TEST_F(SnapshotTool, WritesTheStateAfterTypingPickingAndSwitchingTabs) {
+    const RunResult run =
+        RunTool({"--type", "E_RatioT6=0", "--pick", "C_Tire=1", "--tab", "table", "--state",
+                 PathOf("state.json"), "--png", PathOf("window.png"), "--chart-png", PathOf("chart.png")});
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    const QJsonObject state = ReadJson(PathOf("state.json"));
+    ASSERT_FALSE(state.isEmpty());
+
+    EXPECT_TRUE(state["messages"].toArray().isEmpty());
+    const QJsonObject fields = state["fields"].toObject();
+    EXPECT_EQ(fields.size(), 13);
+    EXPECT_EQ(fields["E_RatioT6"].toString(), "0");
+    EXPECT_EQ(fields["E_MaxRPM"].toString(), "10");
+    const QJsonObject lists = state["lists"].toObject();
+    EXPECT_EQ(lists.size(), 5);
+    EXPECT_EQ(lists["C_RatioT"].toObject()["index"].toInt(), 0);  // typed: "(USER)"
+    EXPECT_EQ(lists["C_Tire"].toObject()["index"].toInt(), 1);
+    EXPECT_EQ(lists["C_Tire"].toObject()["items"].toArray()[0].toString(), "(USER)");
+
+    const QJsonObject grid = state["grid"].toObject();
+    EXPECT_EQ(grid["ColCount"].toInt(), 7);
+    EXPECT_EQ(grid["RowCount"].toInt(), 12);
+    const QJsonArray rows = grid["rows"].toArray();
+    ASSERT_EQ(rows.size(), 12);
+    EXPECT_EQ(rows[0].toArray()[1].toString(), "1st");
+    EXPECT_EQ(rows[11].toArray()[0].toString(), "10000rpm");
+    EXPECT_EQ(rows[11].toArray()[6].toString(), " 0.0");
+    EXPECT_GT(state["recalculations"].toInt(), 10);
+
+    const QJsonArray series = state["series"].toArray();
+    ASSERT_EQ(series.size(), 13);
+    EXPECT_EQ(series[0].toObject()["name"].toString(), "Series13");
+    EXPECT_EQ(series[0].toObject()["title"].toString(), "PowerBand");
+    EXPECT_EQ(series[7].toObject()["name"].toString(), "Series8");
+    const QJsonArray sixth = series[12].toObject()["points"].toArray();
+    ASSERT_EQ(sixth.size(), 2);
+    EXPECT_EQ(sixth[1].toArray()[0].toDouble(), 0.0);  // gear 6 typed as 0 collapses to the origin
+
+    const QJsonObject window = state["window"].toObject();
+    EXPECT_EQ(window["title"].toString(), "Kestrigo - ケストリゴ");
+    EXPECT_EQ(window["width"].toInt(), 620);
+    EXPECT_EQ(window["height"].toInt(), 460);
+
+    const QJsonObject chart = state["chart"].toObject();
+    EXPECT_EQ(chart["PlotRect"].toArray().size(), 4);
+    EXPECT_EQ(chart["axes"].toObject()["left"].toObject()["Maximum"].toDouble(), 10000);
+
+    EXPECT_EQ(QImage(PathOf("window.png")).size(), QSize(620, 460));
+    EXPECT_EQ(QImage(PathOf("chart.png")).size(), QSize(473, 272));
+}
+
+TEST_F(SnapshotTool, UnknownNamesAndOptionsEndWithStatusTwo) {
+    for (const QStringList& arguments :
+         {QStringList{"--type", "E_Nothing=1"}, QStringList{"--pick", "C_Nothing=1"},
+          QStringList{"--pick", "C_Tire=999"}, QStringList{"--pick", "C_Tire=one"},
+          QStringList{"--tab", "pie"}, QStringList{"--colour", "red"}, QStringList{"--type"},
+          QStringList{"--type", "E_Ratio1"}}) {
+        const RunResult run = RunTool(arguments);
+        EXPECT_EQ(run.ExitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.Errors.contains("kestrigo-snapshot:")) << run.Errors.toStdString();
+    }
+    EXPECT_TRUE(RunTool({"--type", "E_Nothing=1"}).Errors.contains("E_Nothing"));
+}
+
+TEST_F(SnapshotTool, AChartStateAfterTheChartWasShownCountsItsPaint) {
+    ASSERT_EQ(RunTool({"--state", PathOf("state.json")}).ExitCode, 0);
+    const QJsonObject chart = ReadJson(PathOf("state.json"))["chart"].toObject();
+    EXPECT_GE(chart["paints"].toInt(), 1);
+    const QJsonArray plot = chart["PlotRect"].toArray();
+    EXPECT_EQ(plot[2].toInt(), 461);
+}
+
+}  // namespace

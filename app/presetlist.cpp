@@ -17,9 +17,14 @@ class TFixedRowDelegate : public QStyledItemDelegate {
 }  // namespace
 
 TPresetList::TPresetList(QComboBox& box) : box_(box) {
-    QObject::connect(&box_, &QComboBox::activated, &box_, [this](int) {
+    picked_ = QObject::connect(&box_, &QComboBox::activated, &box_, [this](int) {
         if (OnSelect) OnSelect();
     });
+}
+
+// The combo box may outlive its adapter.
+TPresetList::~TPresetList() {
+    QObject::disconnect(picked_);
 }
 
 void TPresetList::ClearItems() {

@@ -1,6 +1,8 @@
 // A pick-only drop-down list as the catalogs see it: QComboBox behind kgr::IPresetList.
 #pragma once
 
+#include <QMetaObject>
+
 #include "core/catalogs.h"
 
 class QComboBox;
@@ -10,6 +12,9 @@ class QComboBox;
 class TPresetList : public kgr::IPresetList {
   public:
     explicit TPresetList(QComboBox& box);
+    ~TPresetList() override;
+    TPresetList(const TPresetList&) = delete;
+    TPresetList& operator=(const TPresetList&) = delete;
 
     void ClearItems() override;
     void AddItem(const std::string& text) override;
@@ -21,6 +26,7 @@ class TPresetList : public kgr::IPresetList {
 
   private:
     QComboBox& box_;
+    QMetaObject::Connection picked_;
 };
 
 // Makes a combo box pick-only with list rows 12 pixels high.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "chart/chartfwd.h"
+#include "chart/storechanged.h"
 
 class TFont;
 class TChartAxisPen;
@@ -215,9 +216,7 @@ class TCustomChartAxis {
     // Stores a changed value and asks the chart to repaint.
     template <typename T>
     void Change(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        Repaint();
+        StoreChanged(field, value, [this] { Repaint(); });
     }
 
   private:

@@ -12,6 +12,7 @@
 #include "chart/chartfwd.h"
 #include "chart/fonts.h"
 #include "chart/pens.h"
+#include "chart/storechanged.h"
 
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum TLegendAlignment : std::uint8_t { laLeft, laRight, laTop, laBottom };
@@ -41,9 +42,7 @@ class TChartPart {
     }
     template <typename T>
     void Change(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        Repaint();
+        StoreChanged(field, value, [this] { Repaint(); });
     }
 
   private:

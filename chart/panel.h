@@ -11,6 +11,7 @@
 #include <string>
 
 #include "chart/chartfwd.h"
+#include "chart/storechanged.h"
 
 class TFont;
 class TView3DOptions;
@@ -140,9 +141,7 @@ class TCustomChartPanel : public QWidget {
     // Helper for setters: stores a changed value and requests a repaint.
     template <typename T>
     void Change(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        RequestRedraw();
+        StoreChanged(field, value, [this] { RequestRedraw(); });
     }
 
     void paintEvent(QPaintEvent* event) override;

@@ -11,6 +11,7 @@
 #include "chart/fonts.h"
 #include "chart/pens.h"
 #include "chart/series.h"
+#include "chart/storechanged.h"
 
 enum TChartShapeStyle : std::uint8_t {
     chasRectangle,
@@ -85,9 +86,7 @@ class TChartShape : public TChartSeries {
   private:
     template <typename T>
     void Change(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        RequestRepaint();
+        StoreChanged(field, value, [this] { RequestRepaint(); });
     }
     void DrawShape(bool depth, const TRect& figure);
     void DrawFigure(const TRect& figure);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
+#include <algorithm>
 
 #include "chart/chart.h"
 #include "chart/chart1config.h"
@@ -61,6 +63,18 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QS
     label->move(left, top);
     label->resize(label->sizeHint().width(), 12);
     return label;
+}
+
+// The gear labels have 20 pixels before their field; substitute fonts can be a pixel or two wider
+// than the original one, so tighten the letter spacing until the text fits.
+void FitLabelWidth(QLabel& label, int room) {
+    QFont font = label.font();
+    for (qreal spacing = -0.25; QFontMetrics(font).horizontalAdvance(label.text()) > room && spacing >= -1;
+         spacing -= 0.25) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    }
+    label.setFont(font);
+    label.resize(std::min(label.sizeHint().width(), room), label.height());
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect bounds, TFieldLook look) {
@@ -253,7 +267,8 @@ void TForm1::CreateTransmissionPanel() {
     static constexpr const char* kGears[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
     QLineEdit** fields[] = {&E_RatioT1, &E_RatioT2, &E_RatioT3, &E_RatioT4, &E_RatioT5, &E_RatioT6};
     for (int g = 0; g < 6; ++g) {
-        MakeLabel(Panel1, kLabels[g], 8 + 80 * g, 33, QString::fromLatin1(kGears[g]));
+        QLabel* label = MakeLabel(Panel1, kLabels[g], 8 + 80 * g, 33, QString::fromLatin1(kGears[g]));
+        FitLabelWidth(*label, 20);
         *fields[g] = MakeEdit(Panel1, kFields[g], {28 + 80 * g, 29, 49, 20}, TFieldLook::flTinted);
     }
 }

@@ -39,6 +39,7 @@ void SetAxisFont(TFont& font) {
 void ConfigureAxis(TCustomChartAxis& axis, const std::string& title, double increment) {
     axis.SetAutomatic(false);
     axis.SetAutomaticMinimum(false);
+    axis.SetExactDateTime(false);
     axis.Grid()->SetColor(clSilver);
     axis.Axis()->SetWidth(1);
     axis.SetIncrement(increment);

@@ -51,6 +51,58 @@ TEST_F(GearChart, SeriesInListOrderWithTheirSettings) {
     EXPECT_TRUE(chart.BottomAxis()->AutomaticMaximum());
 }
 
+TEST_F(GearChart, PanelAndAxesAsTheWindowConfiguresThem) {
+    EXPECT_EQ(chart.width(), 477);
+    EXPECT_EQ(chart.height(), 276);
+    EXPECT_EQ(chart.Color(), clWhite);
+    EXPECT_EQ(chart.BevelOuter(), bvNone);
+    EXPECT_EQ(chart.BevelInner(), bvNone);
+    EXPECT_EQ(chart.BorderWidth(), 3);
+    EXPECT_EQ(chart.BorderStyle(), bsSingle);
+    EXPECT_EQ(chart.MarginLeft() + chart.MarginTop() + chart.MarginRight() + chart.MarginBottom(), 8);
+    EXPECT_FALSE(chart.View3D());
+    EXPECT_FALSE(chart.View3DWalls());
+    EXPECT_FALSE(chart.Title()->Visible());
+    EXPECT_EQ(chart.Title()->Text(), std::vector<std::string>{"TChart"});
+    EXPECT_FALSE(chart.Legend()->Visible());
+    EXPECT_FALSE(chart.AllowZoom());
+    EXPECT_EQ(chart.AllowPanning(), pmNone);
+    EXPECT_EQ(chart.BackWall()->Color(), clDefault);
+    EXPECT_EQ(chart.BackWall()->Brush()->Style(), bsClear);
+    EXPECT_EQ(chart.BackWall()->Brush()->Color(), clWhite);
+    const std::pair<TChartAxis*, const char*> axes[] = {{chart.BottomAxis(), "km/h"},
+                                                        {chart.LeftAxis(), "RPM"}};
+    for (const auto& [axis, title] : axes) {
+        EXPECT_EQ(axis->Title()->Caption(), title);
+        EXPECT_FALSE(axis->Automatic());
+        EXPECT_FALSE(axis->ExactDateTime());
+        EXPECT_EQ(axis->Grid()->Color(), clSilver);
+        EXPECT_EQ(axis->Axis()->Width(), 1);
+        for (const TFont* font : {axis->LabelsFont(), axis->Title()->Font()}) {
+            EXPECT_EQ(font->Name(), "ＭＳ ゴシック");
+            EXPECT_EQ(font->Height(), -12);
+            EXPECT_EQ(font->Color(), clBlack);
+        }
+    }
+    EXPECT_EQ(chart.BottomAxis()->Increment(), 5);
+    EXPECT_EQ(chart.LeftAxis()->Increment(), 1000);
+    for (int i = 0; i < 13; ++i) {
+        const TChartSeries* s = chart.SeriesAt(i);
+        EXPECT_FALSE(s->Marks()->Visible()) << i;
+        EXPECT_EQ(s->XValues()->Order(), loAscending) << i;
+        EXPECT_EQ(s->YValues()->Order(), loNone) << i;
+        EXPECT_EQ(s->ShowInLegend(), i >= 1 && i <= 6) << i;
+    }
+    auto* band = dynamic_cast<TChartShape*>(chart.SeriesAt(0));
+    ASSERT_NE(band, nullptr);
+    EXPECT_EQ(band->Style(), chasRectangle);
+    EXPECT_EQ(band->XYStyle(), xysAxis);
+    EXPECT_EQ(band->Brush()->Style(), bsDiagCross);
+    EXPECT_FALSE(band->Pen()->Visible());
+    EXPECT_FALSE(band->Transparent());
+    EXPECT_TRUE(band->Text().empty());
+}
+
 TEST_F(GearChart, BufferIsTheClientAreaInsideTheSunkenEdge) {
     for (int gear = 1; gear <= 6; ++gear) FillGear(gear, 12.0 + 6 * gear);
     const QImage image = chart.RenderToImage();

@@ -1,6 +1,8 @@
 #include "chart/shape.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 
 #include "chart/axis.h"
@@ -13,15 +15,18 @@ bool Intersects(const TRect& a, const TRect& b) {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
 
-// Which side of the line a->b the point p lies on (0 on the line).
-long long Side(TPoint a, TPoint b, TPoint p) {
-    return static_cast<long long>(b.X - a.X) * (p.Y - a.Y) - static_cast<long long>(b.Y - a.Y) * (p.X - a.X);
+// Which side of the line a->b the point p lies on (0 on the line). In doubles: exact for any pixel
+// that can be on screen, and free of overflow for corners the axes saturated at the int limits.
+double Side(TPoint a, TPoint b, TPoint p) {
+    const double abx = static_cast<double>(b.X) - a.X;
+    const double aby = static_cast<double>(b.Y) - a.Y;
+    return abx * (static_cast<double>(p.Y) - a.Y) - aby * (static_cast<double>(p.X) - a.X);
 }
 
 bool InTriangle(TPoint p, TPoint a, TPoint b, TPoint c) {
-    const long long s1 = Side(a, b, p);
-    const long long s2 = Side(b, c, p);
-    const long long s3 = Side(c, a, p);
+    const double s1 = Side(a, b, p);
+    const double s2 = Side(b, c, p);
+    const double s3 = Side(c, a, p);
     return !((s1 < 0 || s2 < 0 || s3 < 0) && (s1 > 0 || s2 > 0 || s3 > 0));
 }
 
@@ -30,8 +35,31 @@ bool OnSegment(TPoint p, TPoint a, TPoint b) {
            p.Y >= std::min(a.Y, b.Y) && p.Y <= std::max(a.Y, b.Y);
 }
 
+// Pixel arithmetic on values the axes may have saturated at the int limits: done wide, kept in range.
+int ClampToInt(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+
+// Truncated toward zero; a value beyond int saturates and NaN counts as 0.
 int Trunc(double v) {
-    return static_cast<int>(std::trunc(v));
+    if (std::isnan(v)) return 0;
+    return static_cast<int>(
+        std::clamp(std::trunc(v), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+// (a + b) div 2, truncating toward zero, without overflow.
+int Mid(int a, int b) {
+    return static_cast<int>((static_cast<long long>(a) + b) / 2);
+}
+
+// Makes low < high: equal edges become one pixel apart, crossed edges are swapped.
+void Order(int& low, int& high) {
+    if (high == low) {
+        if (low == INT_MAX) --low;
+        high = low + 1;
+    } else if (high < low) {
+        std::swap(low, high);
+    }
 }
 
 }  // namespace
@@ -99,22 +127,16 @@ TRect TChartShape::ShapeBounds() const {
         r.Right = horiz->PixelOf(X1());
         r.Bottom = vert->PixelOf(Y1());
     } else {
-        r.Right = r.Left + Trunc(X1());
-        r.Bottom = r.Top + Trunc(Y1());
+        r.Right = ClampToInt(static_cast<long long>(r.Left) + Trunc(X1()));
+        r.Bottom = ClampToInt(static_cast<long long>(r.Top) + Trunc(Y1()));
     }
     return r;
 }
 
 TRect TChartShape::OrderedBounds() const {
     TRect r = ShapeBounds();
-    if (r.Bottom == r.Top)
-        r.Bottom = r.Top + 1;
-    else if (r.Bottom < r.Top)
-        std::swap(r.Top, r.Bottom);
-    if (r.Right == r.Left)
-        r.Right = r.Left + 1;
-    else if (r.Right < r.Left)
-        std::swap(r.Left, r.Right);
+    Order(r.Top, r.Bottom);
+    Order(r.Left, r.Right);
     return r;
 }
 
@@ -143,8 +165,8 @@ void TChartShape::DrawShape(bool /*depth*/, const TRect& figure) {
 
 void TChartShape::DrawFigure(const TRect& f) {
     TChartCanvas3D& s = *ParentChart()->Surface();
-    const int cx = (f.Left + f.Right) / 2;
-    const int cy = (f.Top + f.Bottom) / 2;
+    const int cx = Mid(f.Left, f.Right);
+    const int cy = Mid(f.Top, f.Bottom);
     auto polygon = [&s](std::initializer_list<TPoint> points) {
         const std::vector<TPoint> p(points);
         s.DrawPolygon(p, static_cast<int>(p.size()) - 1);
@@ -212,8 +234,8 @@ void TChartShape::DrawShapeText(const TRect& r) {
         s.Font()->SetColor(s.Font()->Color() == clBlack ? clWhite : clBlack);
     const int h = s.LineHeight();
     const int n = static_cast<int>(text_.size());
-    const int cx = (r.Left + r.Right) / 2;
-    const int cy = (r.Top + r.Bottom) / 2;
+    const int cx = Mid(r.Left, r.Right);
+    const int cy = Mid(r.Top, r.Bottom);
     int y = cy - static_cast<int>(std::nearbyint(n * h / 2.0));
     s.ApplyBackMode(bmTransparent);
     s.ApplyTextAlign(TA_LEFT | TA_TOP);
@@ -234,14 +256,14 @@ void TChartShape::DrawLegendSymbol(TRect rect) {
 
 int TChartShape::PointAtPixel(TPoint p) const {
     const TRect r = ShapeBounds();
-    const int cx = (r.Left + r.Right) / 2;
-    const int cy = (r.Top + r.Bottom) / 2;
+    const int cx = Mid(r.Left, r.Right);
+    const int cy = Mid(r.Top, r.Bottom);
     // Area tests use the ordered rectangle, so that swapped corners hit the same figure.
     const TRect o = OrderedBounds();
-    const double rx = (o.Right - o.Left) / 2.0;
-    const double ry = (o.Bottom - o.Top) / 2.0;
-    const double dx = (p.X - (o.Left + o.Right) / 2.0) / rx;
-    const double dy = (p.Y - (o.Top + o.Bottom) / 2.0) / ry;
+    const double rx = (static_cast<double>(o.Right) - o.Left) / 2.0;
+    const double ry = (static_cast<double>(o.Bottom) - o.Top) / 2.0;
+    const double dx = (p.X - (static_cast<double>(o.Left) + o.Right) / 2.0) / rx;
+    const double dy = (p.Y - (static_cast<double>(o.Top) + o.Bottom) / 2.0) / ry;
     bool hit = false;
     switch (style_) {
         case chasCircle:
@@ -258,11 +280,11 @@ int TChartShape::PointAtPixel(TPoint p) const {
             break;
         case chasTriangle:
         case chasPyramid:
-            hit = InTriangle(p, {o.Left, o.Bottom}, {(o.Left + o.Right) / 2, o.Top}, {o.Right, o.Bottom});
+            hit = InTriangle(p, {o.Left, o.Bottom}, {Mid(o.Left, o.Right), o.Top}, {o.Right, o.Bottom});
             break;
         case chasInvertTriangle:
         case chasInvertPyramid:
-            hit = InTriangle(p, {o.Left, o.Top}, {(o.Left + o.Right) / 2, o.Bottom}, {o.Right, o.Top});
+            hit = InTriangle(p, {o.Left, o.Top}, {Mid(o.Left, o.Right), o.Bottom}, {o.Right, o.Top});
             break;
         case chasDiamond:
             hit = std::abs(dx) + std::abs(dy) <= 1.0;

@@ -6,10 +6,11 @@
 
 namespace {
 
-// Whether p lies exactly on the segment from a to b.
+// Whether p lies exactly on the segment from a to b. In doubles: exact for on-screen pixels, and
+// free of overflow for points the axes saturated at the int limits.
 bool OnSegment(TPoint p, TPoint a, TPoint b) {
-    const long long cross =
-        static_cast<long long>(b.X - a.X) * (p.Y - a.Y) - static_cast<long long>(b.Y - a.Y) * (p.X - a.X);
+    const double cross = (static_cast<double>(b.X) - a.X) * (static_cast<double>(p.Y) - a.Y) -
+                         (static_cast<double>(b.Y) - a.Y) * (static_cast<double>(p.X) - a.X);
     return cross == 0 && p.X >= std::min(a.X, b.X) && p.X <= std::max(a.X, b.X) &&
            p.Y >= std::min(a.Y, b.Y) && p.Y <= std::max(a.Y, b.Y);
 }
@@ -90,11 +91,13 @@ void TFastLineSeries::PointAdded(TChartSeries* sender, int index) {
         return;
     }
     if (!ParentChart()) return;
-    TChartCanvas3D& surface = *ParentChart()->Surface();
-    surface.UsePen(*linePen_);
-    const TPoint from = PixelOf(index > 0 ? index - 1 : 0);
-    surface.MoveToPointZ(from.X, from.Y, MiddleZ());
-    DrawValueAt(index);
+    ParentChart()->DrawImmediately([this, index] {
+        TChartCanvas3D& surface = *ParentChart()->Surface();
+        surface.UsePen(*linePen_);
+        const TPoint from = PixelOf(index > 0 ? index - 1 : 0);
+        surface.MoveToPointZ(from.X, from.Y, MiddleZ());
+        DrawValueAt(index);
+    });
 }
 
 void TFastLineSeries::DrawLegendSymbol(TRect rect) {

@@ -160,6 +160,18 @@ QImage TCustomChartPanel::RenderToImage() {
     return image;
 }
 
+void TCustomChartPanel::DrawImmediately(const std::function<void()>& draw) {
+    if (surface_->Target() != nullptr) {
+        draw();  // inside a paint: the surface is attached already
+        return;
+    }
+    if (!surface_->QueryBuffered() || surface_->Buffer() == nullptr || surface_->NeedsRedraw()) return;
+    surface_->PrepareSurface(nullptr, view3DOptions_.get(), color_, view3D_, PanelClientRect());
+    draw();
+    surface_->AttachTarget(nullptr);
+    update();  // shows the buffer as it now is; it stays clean
+}
+
 void TCustomChartPanel::RecomputePlotSize() {
     TRect& r = plotRect_;
     r.Left = std::max(r.Left, panelBounds_.Left);

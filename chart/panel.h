@@ -112,6 +112,10 @@ class TCustomChartPanel : public QWidget {
     virtual void RenderTo(QPainter& target, const TRect& rect);
     // Renders the drawing area into an image of its size, as a paint would, and returns it.
     QImage RenderToImage();
+    // Runs `draw` on the surface at once, outside the paint cycle: into the clean buffer, which the
+    // window then shows by a plain copy. While a full paint is pending (or without a buffer) nothing
+    // is drawn, since that paint draws everything anyway.
+    void DrawImmediately(const std::function<void()>& draw);
     virtual void DrawPanelBorder(const TRect& rect);
     virtual void UseFont(const TFont& font);
     // The drawing area: the window's client rectangle inside the sunken edge, from (0, 0).

@@ -1,0 +1,83 @@
+// The gear chart as the window shows it: a full paint of Chart1 with its thirteen series (layout,
+// axes, power band, twelve lines) and a paint message that finds the buffer clean (one copy).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <array>
+
+#include "chart/chart.h"
+#include "chart/chart1config.h"
+#include "chart/component.h"
+#include "chart/series.h"
+#include "chart/shape.h"
+
+namespace {
+
+// Widgets need a QApplication; false when another benchmark made a plain GUI application first.
+bool EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "chart_bench";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QApplication app(argc, argv);
+    }
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+// Chart1 filled as a recalculation fills it: six gears shifted up at 8,000 rpm, their silver
+// full-range lines to 10,000 rpm, and the power band from 6,000 to 8,000 rpm.
+struct GearChart {
+    GearChart() {
+        ConfigureGearChart(chart, form, &series);
+        for (int gear = 0; gear < 6; ++gear) {
+            const double speedAt1000 = 12.0 + 7.0 * gear;
+            for (int rpm = 0; rpm <= 10; ++rpm) {
+                if (rpm <= 8)
+                    series[static_cast<size_t>(gear + 1)]->AddPointXY(speedAt1000 * rpm, rpm * 1000.0);
+                series[static_cast<size_t>(gear + 7)]->AddPointXY(speedAt1000 * rpm, rpm * 1000.0);
+            }
+        }
+        auto* band = static_cast<TChartShape*>(series[0]);
+        band->SetX0(0);
+        band->SetY0(6000);
+        band->SetX1(12.0 + 7.0 * 5 * 10);
+        band->SetY1(8000);
+    }
+    TComponent form;
+    TChart chart;
+    std::array<TChartSeries*, 13> series{};
+};
+
+void BM_GearChartFullPaint(benchmark::State& state) {
+    if (!EnsureApplication()) {
+        state.SkipWithError("needs a QApplication");
+        return;
+    }
+    GearChart g;
+    for (auto _ : state) {
+        g.chart.RequestRedraw();
+        benchmark::DoNotOptimize(g.chart.RenderToImage());
+    }
+    state.counters["paints"] = g.chart.PaintCount();
+}
+BENCHMARK(BM_GearChartFullPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_GearChartCleanBufferRepaint(benchmark::State& state) {
+    if (!EnsureApplication()) {
+        state.SkipWithError("needs a QApplication");
+        return;
+    }
+    GearChart g;
+    g.chart.show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();  // exposed and painted once
+    const int paints = g.chart.PaintCount();
+    const int copies = g.chart.BufferCopyCount();
+    for (auto _ : state) g.chart.repaint();  // each paint message only copies the buffer
+    if (paints == 0 || g.chart.PaintCount() != paints) state.SkipWithError("not exactly one full paint");
+    if (g.chart.BufferCopyCount() - copies != static_cast<int>(state.iterations()))
+        state.SkipWithError("a paint message did not copy the buffer");
+}
+BENCHMARK(BM_GearChartCleanBufferRepaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -330,7 +330,7 @@ std::optional<long long> TCustomChartAxis::ScaleOffset(double value) const {
                                 logSpan);
     } else {
         if (rangeSpan_ == 0) return std::nullopt;
-        t = static_cast<double>((value - rangeMin_) * static_cast<long double>(lengthPixels_) / rangeSpan_);
+        t = static_cast<double>((static_cast<long double>(value) - rangeMin_) * lengthPixels_ / rangeSpan_);
     }
     if (!(std::fabs(t) < LargestPixelOffset)) return std::nullopt;
     return RoundHalfEven(t);
@@ -350,17 +350,17 @@ int TCustomChartAxis::YPixelOf(double value) const {
 
 double TCustomChartAxis::ValueAtPixel(int pixel) const {
     if (lengthPixels_ < 1) return 0;
-    // Offset of the pixel from the pixel of RangeMin, along the scale's direction.
-    long long offset;
-    if (isHorizontal_)
-        offset = inverted_ ? endPixel_ - static_cast<long long>(pixel) : pixel - startPixel_;
-    else
-        offset = inverted_ ? pixel - static_cast<long long>(startPixel_)
-                           : endPixel_ - static_cast<long long>(pixel);
+    // Pixels from the start of the axis, or from its end when inverted.
+    const long long along =
+        inverted_ ? endPixel_ - static_cast<long long>(pixel) : pixel - static_cast<long long>(startPixel_);
     if (!logarithmic_) {
-        const double d = static_cast<double>(offset * static_cast<long double>(rangeSpan_) / lengthPixels_);
-        return rangeMin_ + d;
+        // Horizontal axes count up from RangeMin, vertical ones down from RangeMax, so that the
+        // pixel of that end gives the end exactly.
+        const double d = static_cast<double>(along * static_cast<long double>(rangeSpan_) / lengthPixels_);
+        return isHorizontal_ ? rangeMin_ + d : rangeMax_ - d;
     }
+    // Offset of the pixel from the pixel of RangeMin.
+    const long long offset = isHorizontal_ ? along : lengthPixels_ - along;
     const double logMin = LogOfEnd(rangeMin_);
     const double logSpan = LogOfEnd(rangeMax_) - logMin;
     if (logSpan == 0 || offset == 0) return rangeMin_;

@@ -180,6 +180,19 @@ TEST(AxisMapping, PixelToValueRoundTrip) {
     EXPECT_EQ(empty->ValueAtPixel(5), 0);
 }
 
+TEST(AxisMapping, VerticalPixelToValueCountsDownFromRangeMax) {
+    // -3 + (-0.9 - -3) is not -0.9 in doubles: the top pixel must give RangeMax itself.
+    auto left = Axis(2, 10, 210, -3.0, -0.9);
+    EXPECT_EQ(left->ValueAtPixel(10), -0.9);
+    EXPECT_EQ(left->ValueAtPixel(110), -0.9 - 100 * left->RangeSpan() / 200);
+    left->SetInverted(true);
+    EXPECT_EQ(left->ValueAtPixel(210), -0.9);
+    auto bottom = Axis(0, 10, 210, -3.0, -0.9);
+    EXPECT_EQ(bottom->ValueAtPixel(10), -3.0);
+    bottom->SetInverted(true);
+    EXPECT_EQ(bottom->ValueAtPixel(210), -3.0);
+}
+
 TEST(AxisMapping, Logarithmic) {
     auto axis = Axis(0, 0, 300, 0, 0);
     axis->SetLogarithmic(true);  // refreshes the range (0 without series) before it is set here

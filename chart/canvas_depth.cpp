@@ -1,11 +1,21 @@
 // The depth-aware operations: flat on a 2-D chart, projected points in 3-D. The solid primitives
 // draw the outline of their front face.
 #include <QRegion>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
 #include "chart/canvas.h"
 #include "chart/view3d.h"
+
+namespace {
+
+// value + step without overflow.
+int Moved(int value, int step) {
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(value) + step, INT_MIN, INT_MAX));
+}
+
+}  // namespace
 
 void TChartCanvas3D::PutPixelZ(int x, int y, int z, TColor colour) {
     TPoint p = Project(x, y, z);
@@ -63,7 +73,7 @@ void TChartCanvas3D::LeaveFrontPlane() {
 void TChartCanvas3D::ClipToCube(const TRect& rect, int zFront, int zBack) {
     if (!depthMode_) {
         // Off the frame line on every side and off the row just above the bottom one.
-        ClipToRect({rect.Left + 1, rect.Top + 1, rect.Right, rect.Bottom - 1});
+        ClipToRect({Moved(rect.Left, 1), Moved(rect.Top, 1), rect.Right, Moved(rect.Bottom, -1)});
         return;
     }
     if (target_ == nullptr) return;
@@ -126,15 +136,7 @@ void TChartCanvas3D::PutTextZ(int x, int y, int z, const std::string& text) {
 
 void TChartCanvas3D::PutRotatedTextZ(int x, int y, int z, const std::string& text, int angle) {
     TPoint p = Project(x, y, z);
-    if (!scaleTextWithZoom_ || projectionZoom_ == 1.0) {
-        PutRotatedText(p.X, p.Y, text, angle);
-        return;
-    }
-    int height = font_.Height();
-    int points = std::max(1, static_cast<int>(std::nearbyint(font_.Size() * projectionZoom_)));
-    font_.SetSize(points);
     PutRotatedText(p.X, p.Y, text, angle);
-    font_.SetHeight(height);
 }
 
 void TChartCanvas3D::DrawArrow(bool filled, TPoint from, TPoint to, int headWidth, int headHeight, int z) {

@@ -71,6 +71,39 @@ int CounterClockwiseSpan(int start, int end) {
     return span <= 0 ? span + 360 * 16 : span;
 }
 
+// The logical area the target's device covers, one pixel wider on every side: drawing beyond it
+// is invisible, so coordinates far outside may be brought to its edge without changing a pixel.
+QRect VisibleArea(const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    QRect area(0, 0, device != nullptr ? device->width() : 0, device != nullptr ? device->height() : 0);
+    return painter.worldTransform().inverted().mapRect(area).adjusted(-1, -1, 1, 1);
+}
+
+int ClampTo(long long value, int low, int high) {
+    return static_cast<int>(std::clamp<long long>(value, low, high));
+}
+
+// The normalised rectangle with every edge brought to within `margin` pixels of the visible area,
+// so that its size fits an int whatever the coordinates.
+TRect ClampedToArea(const QRect& area, int x0, int y0, int x1, int y1, int margin) {
+    TRect r = Normalised(x0, y0, x1, y1);
+    const int left = area.left() - margin;
+    const int right = area.right() + 1 + margin;
+    const int top = area.top() - margin;
+    const int bottom = area.bottom() + 1 + margin;
+    return {ClampTo(r.Left, left, right), ClampTo(r.Top, top, bottom), ClampTo(r.Right, left, right),
+            ClampTo(r.Bottom, top, bottom)};
+}
+
+// Curved figures far larger than any device are cut down to a size Qt can still compute with.
+constexpr int kCurveLimit = 1 << 24;
+
+TRect CurveBox(int x0, int y0, int x1, int y1) {
+    TRect r = Normalised(x0, y0, x1, y1);
+    return {std::clamp(r.Left, -kCurveLimit, kCurveLimit), std::clamp(r.Top, -kCurveLimit, kCurveLimit),
+            std::clamp(r.Right, -kCurveLimit, kCurveLimit), std::clamp(r.Bottom, -kCurveLimit, kCurveLimit)};
+}
+
 }  // namespace
 
 TChartCanvas3D::TChartCanvas3D() = default;
@@ -154,47 +187,63 @@ void TChartCanvas3D::StrokeLine(int x0, int y0, int x1, int y1) {
 // end to its start, both moved one step along the line; any other solid one is walked pixel by
 // pixel from its start and drawn in runs.
 void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) const {
-    int dx = x1 - x0;
-    int dy = y1 - y0;
-    bool xMajor = std::abs(dx) >= std::abs(dy);
+    // Pixel coordinates may be anywhere in the int range: differences need 64 bits.
+    const long long dx = static_cast<long long>(x1) - x0;
+    const long long dy = static_cast<long long>(y1) - y0;
+    bool xMajor = std::llabs(dx) >= std::llabs(dy);
     if (xMajor ? dx > 0 : dy > 0) {
         painter.drawLine(x0, y0, x1, y1);
         return;
     }
-    bool straight = dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy);
+    bool straight = dx == 0 || dy == 0 || std::llabs(dx) == std::llabs(dy);
     if (!straight && pen_.Style() == psSolid && !smallDotsActive_) {
         DrawLineRuns(painter, x0, y0, x1, y1);
         return;
     }
-    QPointF step =
-        xMajor ? QPointF(1.0, static_cast<double>(dy) / dx) : QPointF(static_cast<double>(dx) / dy, 1.0);
+    QPointF step = xMajor ? QPointF(1.0, static_cast<double>(dy) / static_cast<double>(dx))
+                          : QPointF(static_cast<double>(dx) / static_cast<double>(dy), 1.0);
     painter.drawLine(QLineF(QPointF(x1, y1) + step, QPointF(x0, y0) + step));
 }
 
 // The pixels from the start towards the end (exclusive), one per step along the major axis, the
-// minor coordinate rounded; each run of pixels on one row or column is one forward line.
+// minor coordinate rounded; each run of pixels on one row or column is one forward line. Only the
+// steps that fall on the device are walked, so a line far longer than the device costs no more
+// than one across it.
 void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1) {
-    bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
-    int major = xMajor ? x1 - x0 : y1 - y0;
-    int minor = xMajor ? y1 - y0 : x1 - x0;
-    int steps = std::abs(major);
-    int majorSign = major > 0 ? 1 : -1;
-    auto minorAt = [&](int i) {
-        long long scaled = (2LL * i * std::abs(minor) + steps) / (2LL * steps);
-        return static_cast<int>(minor < 0 ? -scaled : scaled);
+    const long long dx = static_cast<long long>(x1) - x0;
+    const long long dy = static_cast<long long>(y1) - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const long long major = xMajor ? dx : dy;
+    const long long minor = xMajor ? dy : dx;
+    const auto steps = static_cast<unsigned long long>(std::llabs(major));
+    const auto minorSize = static_cast<unsigned long long>(std::llabs(minor));
+    const long long majorSign = major > 0 ? 1 : -1;
+    // Round(i x minor / steps), exact: the product stays below 2^64 for any int coordinates.
+    auto minorAt = [&](long long i) {
+        unsigned long long product = static_cast<unsigned long long>(i) * minorSize;
+        auto scaled = static_cast<long long>(product / steps + (2 * (product % steps) >= steps ? 1 : 0));
+        return minor < 0 ? -scaled : scaled;
     };
-    int runStart = 0;
-    for (int i = 1; i <= steps; ++i) {
-        if (i < steps && minorAt(i) == minorAt(runStart)) continue;
-        int a = majorSign * runStart;
-        int b = majorSign * (i - 1);
-        int low = std::min(a, b);
-        int high = std::max(a, b) + 1;
-        int m = minorAt(runStart);
+    const QRect area = VisibleArea(painter);
+    const long long start = xMajor ? x0 : y0;
+    const long long low = xMajor ? area.left() : area.top();
+    const long long high = xMajor ? area.right() : area.bottom();
+    const long long first = std::max(0LL, majorSign > 0 ? low - start : start - high);
+    const long long last =
+        std::min(static_cast<long long>(steps) - 1, majorSign > 0 ? high - start : start - low);
+    long long runStart = first;
+    for (long long i = first + 1; i <= last + 1; ++i) {
+        if (i <= last && minorAt(i) == minorAt(runStart)) continue;
+        long long a = majorSign * runStart;
+        long long b = majorSign * (i - 1);
+        // Every coordinate lies between the line's ends, so it is an int again.
+        auto from = static_cast<int>(start + std::min(a, b));
+        auto to = static_cast<int>(start + std::max(a, b) + 1);
+        auto across = static_cast<int>((xMajor ? y0 : x0) + minorAt(runStart));
         if (xMajor) {
-            painter.drawLine(x0 + low, y0 + m, x0 + high, y0 + m);
+            painter.drawLine(from, across, to, across);
         } else {
-            painter.drawLine(x0 + m, y0 + low, x0 + m, y0 + high);
+            painter.drawLine(across, from, across, to);
         }
         runStart = i;
     }
@@ -215,7 +264,7 @@ void TChartCanvas3D::DrawVertical(int x, int y0, int y1) {
 
 void TChartCanvas3D::FillRectangle(const TRect& rect) {
     if (target_ == nullptr || !BrushFills()) return;
-    TRect r = Normalised(rect.Left, rect.Top, rect.Right, rect.Bottom);
+    TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
     target_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), target_->brush());
@@ -230,8 +279,11 @@ void TChartCanvas3D::DrawRect(const TRect& rect) {
 }
 
 void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1) {
-    TRect r = Normalised(x0, y0, x1, y1);
-    if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
+    if (target_ == nullptr) return;
+    // Edges beyond the device stay beyond it, wide pen included.
+    const int margin = std::clamp(pen_.Width(), 1, 1 << 16) + 2;
+    TRect r = ClampedToArea(VisibleArea(*target_), x0, y0, x1, y1, margin);
+    if (r.Width() == 0 || r.Height() == 0) return;
     FillRectangle(r);
     if (!PenDraws()) return;
     if (pen_.Style() == psInsideFrame && pen_.Width() > 1) {
@@ -245,7 +297,7 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1) {
 }
 
 void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) {
-    TRect r = Normalised(x0, y0, x1, y1);
+    TRect r = CurveBox(x0, y0, x1, y1);
     if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
     SyncPen(*target_);
     SyncBrush(*target_, true);
@@ -254,7 +306,7 @@ void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWid
 }
 
 void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1) {
-    TRect r = Normalised(x0, y0, x1, y1);
+    TRect r = CurveBox(x0, y0, x1, y1);
     if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
     SyncPen(*target_);
     SyncBrush(*target_, true);
@@ -263,7 +315,7 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1) {
 }
 
 void TChartCanvas3D::DrawArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    TRect r = Normalised(x1, y1, x2, y2);
+    TRect r = CurveBox(x1, y1, x2, y2);
     if (target_ == nullptr || r.Width() == 0 || r.Height() == 0 || !PenDraws()) return;
     int start = RadialAngle(r, x3, y3);
     SyncPen(*target_);
@@ -272,7 +324,7 @@ void TChartCanvas3D::DrawArc(int x1, int y1, int x2, int y2, int x3, int y3, int
 }
 
 void TChartCanvas3D::DrawPieSlice(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    TRect r = Normalised(x1, y1, x2, y2);
+    TRect r = CurveBox(x1, y1, x2, y2);
     if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
     int start = RadialAngle(r, x3, y3);
     SyncPen(*target_);
@@ -296,7 +348,9 @@ void TChartCanvas3D::DrawPolygon(std::span<const TPoint> points, int lastIndex) 
 void TChartCanvas3D::DrawBevel(const TRect& rect, TColor topColour, TColor bottomColour, int width) {
     pen_.SetWidth(1);
     TRect r{rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1};
-    for (int i = 0; i < width; ++i) {
+    // Once the frames meet in the middle, further ones would only be drawn inside out, beyond
+    // the rectangle.
+    for (int i = 0; i < width && r.Left <= r.Right && r.Top <= r.Bottom; ++i) {
         pen_.SetColor(topColour);
         MoveToPoint(r.Left, r.Bottom);
         LineToPoint(r.Left, r.Top);
@@ -359,6 +413,10 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     if (angle > 360) angle -= 360;
     brush_.SetStyle(bsClear);
     if (target_ == nullptr || text.empty()) return;
+    // A zoomed 3-D view scales the text with it; the font gets its own height back afterwards.
+    const int height = font_.Height();
+    const bool zoomed = scaleTextWithZoom_ && projectionZoom_ != 1.0;
+    if (zoomed) font_.SetSize(std::max(1, static_cast<int>(std::nearbyint(font_.Size() * projectionZoom_))));
     QPainter& painter = *target_;
     SyncRotatedFont(painter);
     SyncTextPen(painter);
@@ -367,11 +425,13 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     painter.rotate(-angle);
     DrawTextCell(painter, 0, 0, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     painter.setWorldTransform(previous);
+    if (zoomed) font_.SetHeight(height);
 }
 
 void TChartCanvas3D::ClipToRect(const TRect& rect) {
     if (target_ == nullptr) return;
-    TRect r = Normalised(rect.Left, rect.Top, rect.Right, rect.Bottom);
+    // Beyond the device a clip edge cuts nothing, so it may stand at the device's edge.
+    TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     QRect device = target_->worldTransform().mapRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
     // Clip regions are kept in device coordinates, so the transform is set aside meanwhile.
     QTransform previous = target_->worldTransform();

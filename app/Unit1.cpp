@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -57,12 +58,54 @@ char LocaleDecimalSeparator() {
                                                                : '.';
 }
 
+// Labels are as high as their font: a substitute font may need a pixel more than the original's
+// 12, and a label of exactly 12 would cut the descenders of "g", "," and "(".
+int LabelHeight(const QWidget& label) {
+    return std::max(12, QFontMetrics(label.font()).height());
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(left, top);
-    label->resize(label->sizeHint().width(), 12);
+    label->resize(label->sizeHint().width(), LabelHeight(*label));
     return label;
+}
+
+QLabel* MakeSizedLabel(QWidget* parent, const char* name, QRect bounds, const QString& text) {
+    QLabel* label = MakeLabel(parent, name, bounds.left(), bounds.top(), text);
+    label->resize(bounds.width(), LabelHeight(*label));
+    return label;
+}
+
+// A group box framed as the layout of its contents expects: an etched line through the middle of
+// the caption. The styles' own frames start below the caption and would cross the first row of
+// controls.
+class TGroupBox : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const QRect frame(0, metrics.height() / 2, width() - 1, height() - metrics.height() / 2 - 1);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(frame.adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(frame.adjusted(1, 1, 0, 0));
+        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, palette().color(QPalette::Window));
+        style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+    }
+};
+
+QGroupBox* MakeGroupBox(QWidget* parent, const char* name, QRect bounds, const QString& caption) {
+    auto* box = new TGroupBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(bounds);
+    return box;
 }
 
 // The gear labels have 20 pixels before their field; substitute fonts can be a pixel or two wider
@@ -164,9 +207,7 @@ void TForm1::CreateWindowControls() {
     SpeedButton2->setIcon(ExitPicture());
     SpeedButton2->setIconSize(QSize(32, 32));
 
-    Label19 = new QLabel(QStringLiteral("Kestrigo (K.G.R.)"), this);
-    Label19->setObjectName(QStringLiteral("Label19"));
-    Label19->setGeometry(520, 0, 98, 12);
+    Label19 = MakeSizedLabel(this, "Label19", {520, 0, 98, 12}, QStringLiteral("Kestrigo (K.G.R.)"));
     Label19->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     CreateTabs();
@@ -200,11 +241,8 @@ void TForm1::CreateTabs() {
 }
 
 void TForm1::CreateSettingMemory() {
-    GroupBox1 = new QGroupBox(QStringLiteral("セッティングメモリー"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(492, 20, 125, 289);
-    Label1 = MakeLabel(GroupBox1, "Label1", 4, 16, QStringLiteral("タイトル"));
-    Label1->resize(39, 12);
+    GroupBox1 = MakeGroupBox(this, "GroupBox1", {492, 20, 125, 289}, QStringLiteral("セッティングメモリー"));
+    Label1 = MakeSizedLabel(GroupBox1, "Label1", {4, 16, 39, 12}, QStringLiteral("タイトル"));
     Edit1 = MakeEdit(GroupBox1, "Edit1", {4, 32, 97, 20}, TFieldLook::flPlain);
     Edit1->clear();
     Button2 = MakeButton(GroupBox1, "Button2", {4, 52, 49, 21}, QStringLiteral("追加"));
@@ -219,9 +257,7 @@ void TForm1::CreateSettingMemory() {
 }
 
 void TForm1::CreateInputs() {
-    GroupBox2 = new QGroupBox(QStringLiteral("セッティングパラメータ"), this);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(4, 312, 573, 145);
+    GroupBox2 = MakeGroupBox(this, "GroupBox2", {4, 312, 573, 145}, QStringLiteral("セッティングパラメータ"));
     QWidget* g = GroupBox2;
     MakeLabel(g, "Label8", 8, 20, QStringLiteral("一次減速比"));
     C_Ratio1 = MakeList(g, "C_Ratio1", {76, 16, 161, 20});
@@ -253,9 +289,8 @@ void TForm1::CreateTransmissionPanel() {
     Panel1->setGeometry(76, 64, 489, 53);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     C_RatioT = MakeList(Panel1, "C_RatioT", {4, 5, 249, 20});
-    Label14 = new QLabel(QStringLiteral("相当するｷﾞｱが無いところは「0」をｾｯﾄ"), Panel1);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label14->setGeometry(268, 12, 188, 12);
+    Label14 = MakeSizedLabel(Panel1, "Label14", {268, 12, 188, 12},
+                             QStringLiteral("相当するｷﾞｱが無いところは「0」をｾｯﾄ"));
     Label14->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette maroon = Label14->palette();
     maroon.setColor(QPalette::WindowText, ToQColor(clMaroon));

@@ -1,8 +1,10 @@
 // Start-up of the main window: catalogs missing or shipped, the defaults they leave, the layout.
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -107,7 +109,8 @@ TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
     EXPECT_EQ(form.SpeedButton2->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(form.SpeedButton2->toolTip(), "終了する");
     EXPECT_TRUE(form.SpeedButton2->autoRaise());
-    EXPECT_EQ(form.Label19->geometry(), QRect(520, 0, 98, 12));
+    EXPECT_EQ(form.Label19->geometry().topLeft(), QPoint(520, 0));
+    EXPECT_EQ(form.Label19->width(), 98);
     EXPECT_TRUE(form.Label19->alignment() & Qt::AlignRight);
 
     EXPECT_EQ(form.PageControl1->geometry(), QRect(4, 4, 485, 305));
@@ -124,7 +127,8 @@ TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
     EXPECT_EQ(form.E_RatioT3->parentWidget(), form.Panel1);
     EXPECT_EQ(form.E_RatioT3->geometry(), QRect(188, 29, 49, 20));
     EXPECT_EQ(form.C_RatioT->geometry(), QRect(4, 5, 249, 20));
-    EXPECT_EQ(form.Label14->geometry(), QRect(268, 12, 188, 12));
+    EXPECT_EQ(form.Label14->geometry().topLeft(), QPoint(268, 12));
+    EXPECT_EQ(form.Label14->width(), 188);
     EXPECT_EQ(form.Label14->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
 
     // Tinted decimal fields, plain-white bevelled integer fields.
@@ -132,6 +136,39 @@ TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
     EXPECT_EQ(form.E_Ratio1->palette().color(QPalette::Base), form.E_Tire->palette().color(QPalette::Base));
 
     EXPECT_EQ(QFontInfo(form.font()).pixelSize(), 12);
+}
+
+TEST_F(FormTest, EveryLabelShowsItsWholeText) {
+    TForm1& form = Open();
+    const QList<QLabel*> labels = form.findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 19);  // Label1 ... Label19
+    for (const QLabel* label : labels) {
+        const QFontMetrics metrics(label->font());
+        const std::string name = label->objectName().toStdString();
+        // At least the 12 pixels of the form description, and never less than the font needs.
+        EXPECT_GE(label->height(), 12) << name;
+        EXPECT_GE(label->height(), metrics.height()) << name;
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << name;
+    }
+}
+
+TEST_F(FormTest, GroupFramesRunThroughTheMiddleOfTheirCaptions) {
+    TForm1& form = Open();
+    for (QGroupBox* group : {form.GroupBox1, form.GroupBox2}) {
+        const QImage image = group->grab().toImage();
+        const int middle = QFontMetrics(group->font()).height() / 2;
+        const QRgb line = group->palette().color(QPalette::Mid).rgb();
+        const QRgb face = form.palette().color(QPalette::Window).rgb();
+        const int x = group->width() - 8;  // right of the caption, clear of every control
+        const std::string name = group->objectName().toStdString();
+        EXPECT_EQ(image.pixel(x, middle), line) << name;
+        EXPECT_EQ(image.pixel(0, group->height() / 2), line) << name;
+        EXPECT_EQ(image.pixel(x, group->height() - 2), line) << name;
+        // Nothing is drawn between the top line and the first row of controls.
+        for (int y = middle + 2; y < 16; ++y) EXPECT_EQ(image.pixel(x, y), face) << name << " y " << y;
+        // The caption interrupts the line.
+        EXPECT_NE(image.pixel(12, middle), line) << name;
+    }
 }
 
 TEST_F(FormTest, TabOrderRunsThroughTheInputsAsListed) {

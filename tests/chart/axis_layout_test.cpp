@@ -246,6 +246,47 @@ TEST_F(Chart1Axes, MinorTicksBetweenAndPastTheTicks) {
     EXPECT_EQ(minor, expected);
 }
 
+// Ink (pixels that are not white) of the rectangle [left, right) x [top, bottom), by row.
+std::set<std::pair<int, int>> InkOf(const QImage& image, int left, int top, int right, int bottom) {
+    std::set<std::pair<int, int>> ink;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (At(image, x, y) != QColor(Qt::white)) ink.insert({y, x});
+    return ink;
+}
+
+TEST_F(Chart1Axes, TwoLineLabelsOnTheLeftAxisAreCentredOnTheirPixel) {
+    TChartAxis* left = chart.LeftAxis();
+    left->SetAxisValuesFormat("#,##0 x");
+    left->SetLabelsMultiLine(true);  // "6,000 x" becomes "6,000" over "x"
+    const QImage image = Render();
+    const int fh = FontHeight(*left->LabelsFont());
+    const int p = left->YPixelOf(6000);
+    const int anchor = left->LabelsPixel();
+    const int from = anchor - Width("12,000");
+    const int firstTop = p - fh / 2 - RoundHalfEven(1.5 * fh) + fh;
+    const auto firstLine = InkOf(image, from, firstTop, anchor, firstTop + fh);
+    const auto secondLine = InkOf(image, from, firstTop + fh, anchor, firstTop + 2 * fh);
+    EXPECT_TRUE(InkOf(image, from, firstTop - 1, anchor, firstTop).empty());
+    EXPECT_TRUE(InkOf(image, from, firstTop + 2 * fh, anchor, firstTop + 2 * fh + 1).empty());
+    // The second line "x" is right-aligned to the labels anchor.
+    ASSERT_FALSE(secondLine.empty());
+    for (const auto& [y, x] : secondLine) EXPECT_GE(x, anchor - Width("x")) << y;
+
+    // The first line is the one-line label "6,000" moved up by Round(1.5 fh) - fh.
+    left->SetAxisValuesFormat("#,##0");
+    left->SetLabelsMultiLine(false);
+    const QImage single = Render();
+    ASSERT_EQ(left->YPixelOf(6000), p);
+    const int shift = RoundHalfEven(1.5 * fh) - fh;
+    std::set<std::pair<int, int>> expected;
+    const int singleTop = p - fh / 2;
+    for (const auto& [y, x] : InkOf(single, from, singleTop, anchor, singleTop + fh))
+        expected.insert({y - shift, x});
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(firstLine, expected);
+}
+
 TEST(AxisWithoutPoints, OneZeroLabelAtTheCentre) {
     TComponent root;
     TChart chart;

@@ -188,6 +188,36 @@ TEST_F(FormEditTest, WritingTheTextAFieldAlreadyHoldsRaisesNoRecalculation) {
     EXPECT_EQ(Form().C_Ratio1->currentIndex(), 1);
 }
 
+// What a recalculation does to the series, as "C<index>" for emptied and "A<index>" for a point added.
+std::vector<std::string> SeriesEvents(TForm1& form, const std::function<void()>& action) {
+    std::vector<std::string> events;
+    for (int i = 0; i <= 12; ++i) {
+        TChartSeries* series = form.Chart1->SeriesAt(i);
+        series->OnClearValues = [&events, i](TChartSeries*) { events.push_back("C" + std::to_string(i)); };
+        series->OnAfterAdd = [&events, i](TChartSeries*, int) { events.push_back("A" + std::to_string(i)); };
+    }
+    action();
+    for (int i = 0; i <= 12; ++i) {
+        form.Chart1->SeriesAt(i)->OnClearValues = nullptr;
+        form.Chart1->SeriesAt(i)->OnAfterAdd = nullptr;
+    }
+    return events;
+}
+
+TEST_F(FormEditTest, ARecalculationEmptiesAllLinesThenRefillsSilverBeforeColouredEachEmptiedAgain) {
+    std::vector<std::string> expected;
+    for (int i = 1; i <= 12; ++i) expected.push_back("C" + std::to_string(i));
+    for (int i : {7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6}) {
+        const std::string index = std::to_string(i);
+        expected.insert(expected.end(), {"C" + index, "A" + index, "A" + index});
+    }
+    EXPECT_EQ(SeriesEvents(Form(), [this] { Form().Recalculate(); }), expected);
+
+    // Nothing to draw: the twelve lines are emptied once and stay empty; the band is not touched.
+    expected.resize(12);
+    EXPECT_EQ(SeriesEvents(Form(), [this] { Form().E_Ratio2drv->setText(QStringLiteral("0")); }), expected);
+}
+
 TEST_F(FormEditTest, TheDisabledSettingMemoryIgnoresAllInput) {
     EXPECT_FALSE(Form().GroupBox1->isEnabled());
     for (QWidget* w : std::initializer_list<QWidget*>{Form().Edit1, Form().Button2, Form().ListBox1,

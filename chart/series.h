@@ -252,6 +252,9 @@ class TChartSeries : public TComponent {
     std::string xLabelsSource_;
     int lastVisible_ = -1;
     std::vector<TChartSeries*> dependentSeries_;
+    // Every series that lists this one among its sources, detached ones included, so that none of
+    // them keeps a dangling source when this one is destroyed.
+    std::vector<TChartSeries*> referrers_;
     std::unique_ptr<TSeriesMarks> marks_;
     TCustomAxisPanel* parentChart_ = nullptr;
     std::string percentFormat_ = "##0.## %";

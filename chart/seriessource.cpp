@@ -22,12 +22,14 @@ void EraseItem(std::vector<T>& items, const U* item) {
 
 TChartSeries::~TChartSeries() {
     LeaveSources(true);
-    // Every dependent drops this series and re-reads what remains of its sources.
-    const std::vector<TChartSeries*> dependents = dependentSeries_;
+    // Every series that uses this one drops it and re-reads what remains of its sources; a detached
+    // one is not among the dependents but still lists this series.
+    const std::vector<TChartSeries*> users = referrers_;
     dependentSeries_.clear();
-    for (TChartSeries* dependent : dependents) {
-        dependent->RemoveSource(this);
-        dependent->CheckDataSource();
+    referrers_.clear();
+    for (TChartSeries* user : users) {
+        user->RemoveSource(this);
+        user->CheckDataSource();
     }
     // Empties the lists without running user events: the derived parts are already gone.
     EmptyAllLists();
@@ -36,8 +38,12 @@ TChartSeries::~TChartSeries() {
 }
 
 void TChartSeries::LeaveSources(bool forget) {
-    for (TComponent* component : dataSources_)
-        if (auto* source = dynamic_cast<TChartSeries*>(component)) EraseItem(source->dependentSeries_, this);
+    for (TComponent* component : dataSources_) {
+        auto* source = dynamic_cast<TChartSeries*>(component);
+        if (!source) continue;
+        EraseItem(source->dependentSeries_, this);
+        if (forget) EraseItem(source->referrers_, this);
+    }
     if (forget) dataSources_.clear();
 }
 
@@ -51,6 +57,7 @@ void TChartSeries::RegisterWithSources() {
 void TChartSeries::AddSource(TChartSeries* source) {
     dataSources_.push_back(source);
     source->dependentSeries_.push_back(this);
+    source->referrers_.push_back(this);
 }
 
 void TChartSeries::RemoveSource(const TChartSeries* source) {

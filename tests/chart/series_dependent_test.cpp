@@ -200,4 +200,18 @@ TEST_F(DependentSeriesTest, DetachedDependentStopsFollowingUntilReattached) {
     EXPECT_EQ(d->PointCount(), 2);
 }
 
+TEST_F(DependentSeriesTest, DetachedDependentForgetsASourceThatIsDestroyed) {
+    TChartSeries* source = NewSeries("Source");
+    TChartSeries* d = NewSeries("D");
+    source->AddPointXY(1, 1);
+    d->SetDataSource(source);
+    chart.DetachSeries(d);
+    delete source;
+    EXPECT_EQ(d->DataSource(), nullptr);
+    EXPECT_EQ(d->PointCount(), 1);  // its points stay
+    chart.AttachSeries(d);          // nothing left to re-read
+    EXPECT_EQ(d->PointCount(), 1);
+    delete d;
+}
+
 }  // namespace

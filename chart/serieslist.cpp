@@ -141,7 +141,7 @@ int TChartSeriesList::PagesOn(const TCustomChartAxis* axis) const {
     for (const TChartSeries* s : items_)
         if (s->Active() && s->UsesAxis(axis)) count = std::max(count, s->PointCount());
     if (count == 0) return 1;
-    return (count + maxPointsPerPage_ - 1) / maxPointsPerPage_;
+    return (count - 1) / maxPointsPerPage_ + 1;  // ceil without overflow for a huge page size
 }
 
 int TChartSeriesList::PageCount() const {

@@ -166,8 +166,10 @@ int TChartValueList::CompareAt(int a, int b) const {
 }
 
 void TChartValueList::SortByOrder() {
-    if (order_ == loNone || ValueCount() < 2) return;
-    QuickSort(0, ValueCount() - 1);
+    if (order_ == loNone) return;
+    if (ValueCount() > 1) QuickSort(0, ValueCount() - 1);
+    // The points may have moved: the chart shows them again.
+    if (owner_) owner_->RequestRepaint();
 }
 
 // Moves whole points through the owning series; the pivot point is followed when it moves.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -300,6 +301,9 @@ TEST_F(SeriesListTest, PagingValidatesAndClampsThePage) {
     chart.SetMaxPointsPerPage(0);
     EXPECT_EQ(chart.Page(), 1);
     EXPECT_EQ(changes, 5);
+    chart.SetMaxPointsPerPage(std::numeric_limits<int>::max());  // one page, however large
+    EXPECT_EQ(chart.PageCount(), 1);
+    EXPECT_EQ(chart.AxisExtreme(chart.BottomAxis(), false, true), 90);
 }
 
 TEST_F(SeriesListTest, PagedExtremesFollowThePage) {
@@ -341,6 +345,10 @@ TEST_F(SeriesListTest, RepaintRequestsOfSeriesChanges) {
     s->SetTitle("T");
     s->SetTitle("T");
     EXPECT_EQ(chart.requests, 3);
+    s->XValues()->SortByOrder();  // the points may move
+    EXPECT_EQ(chart.requests, 4);
+    s->YValues()->SortByOrder();  // loNone: nothing
+    EXPECT_EQ(chart.requests, 4);
     s->SetActive(false);
     chart.requests = 0;
     s->OnBeforeAdd = nullptr;

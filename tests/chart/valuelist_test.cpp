@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "chart/errors.h"
@@ -142,6 +143,23 @@ TEST(ValueListSort, SortsStandaloneListBothWays) {
     list.SetOrder(loDescending);
     list.SortByOrder();
     EXPECT_EQ(Values(list), (std::vector<double>{9, 6, 5, 4, 3, 2, 1, 1}));
+}
+
+TEST(ValueListSort, ManyDuplicatesAndPresortedRuns) {
+    std::vector<double> values;
+    for (int i = 0; i < 500; ++i) values.push_back((i * 7919) % 13);  // many equal values
+    for (int i = 0; i < 200; ++i) values.push_back(i);                // an ascending run
+    for (int i = 200; i > 0; --i) values.push_back(i * 0.5);          // a descending run
+    TChartValueList list(nullptr, "X");
+    AddAll(list, values);
+    list.SetOrder(loAscending);
+    list.SortByOrder();
+    std::sort(values.begin(), values.end());
+    EXPECT_EQ(Values(list), values);
+    list.SetOrder(loDescending);
+    list.SortByOrder();
+    std::reverse(values.begin(), values.end());
+    EXPECT_EQ(Values(list), values);
 }
 
 TEST(ValueListErrors, IndexErrorsCarryTheIndexAndChangeNothing) {

@@ -96,6 +96,26 @@ TEST_F(FormTest, ShippedCatalogsFillTheListsAndTheirDefaultsReachTheFields) {
     EXPECT_EQ(form.Chart1->SeriesAt(7)->PointCount(), 2);
 }
 
+TEST_F(FormTest, StartUpRecalculatesOncePerChangedFieldAndOnceAtTheEnd) {
+    WriteTestCatalogs();
+    // A primary default of 0 writes the text the field already holds: no recalculation for it.
+    WriteCatalog(QStringLiteral("primary.ini"),
+                 "[generic]\nnumber=1\ndefault=1\n[info1]\ndescription=None\nratio=0\n");
+    TForm1& form = Open();
+    EXPECT_TRUE(messages_.Messages.empty());
+    EXPECT_EQ(form.E_Ratio1->text(), "0");
+    EXPECT_EQ(form.C_Ratio1->currentIndex(), 1);
+    // 3 engine speed fields, 6 gears ("0.000" for the missing 6th differs from "0"), drive,
+    // driven, tyre, and the final one.
+    EXPECT_EQ(form.E_RatioT6->text(), "0.000");
+    EXPECT_EQ(form.Recalculations(), 3 + 6 + 3 + 1);
+    // Primary 0 draws nothing: labels without speeds, and the band where the form put it.
+    EXPECT_EQ(form.GridModel().RowCount(), 12);
+    EXPECT_EQ(form.GridModel().Cells(1, 2), "");
+    const auto& band = dynamic_cast<const TChartShape&>(*form.Chart1->SeriesAt(0));
+    EXPECT_EQ(band.Y1(), 706);
+}
+
 TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
     TForm1& form = Open();
     EXPECT_EQ(form.windowTitle(), "Kestrigo - ケストリゴ");

@@ -202,7 +202,23 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
     }
     QPointF step = xMajor ? QPointF(1.0, static_cast<double>(dy) / static_cast<double>(dx))
                           : QPointF(static_cast<double>(dx) / static_cast<double>(dy), 1.0);
-    painter.drawLine(QLineF(QPointF(x1, y1) + step, QPointF(x0, y0) + step));
+    QLineF reversed(QPointF(x1, y1) + step, QPointF(x0, y0) + step);
+    const QPen pen = painter.pen();
+    const QList<qreal> dashes = pen.dashPattern();
+    if (pen.style() == Qt::SolidLine || dashes.isEmpty()) {
+        painter.drawLine(reversed);
+        return;
+    }
+    // The pattern must begin at the start pixel, which Qt reaches last. Each of these patterns
+    // reads the same backwards from the end of its first dash, so shifting it mirrors it.
+    double period = 0.0;
+    for (qreal dash : dashes) period += dash;
+    double pixels = static_cast<double>(std::max(std::llabs(dx), std::llabs(dy)));
+    QPen shifted = pen;
+    shifted.setDashOffset(std::fmod(std::fmod(dashes.front() - pixels, period) + period, period));
+    painter.setPen(shifted);
+    painter.drawLine(reversed);
+    painter.setPen(pen);
 }
 
 // The pixels from the start towards the end (exclusive), one per step along the major axis, the

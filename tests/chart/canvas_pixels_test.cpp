@@ -132,4 +132,32 @@ TEST_F(CanvasExact, BevelWiderThanItsRectangleStaysInside) {
     EXPECT_EQ(CountOf(clWhite), kWidth * kHeight - 60);
 }
 
+// A styled line starts its pattern at its start pixel whichever way it runs: leftwards and upwards
+// it shows the mirror image of the same line drawn rightwards and downwards.
+TEST_F(CanvasExact, StyledLinesStartTheirPatternAtTheStartInEveryDirection) {
+    for (TPenStyle style : {psDash, psDot, psDashDot, psDashDotDot}) {
+        for (bool smallDots : {false, true}) {
+            Finish();
+            image_.fill(Qt::white);
+            painter_ = std::make_unique<QPainter>(&image_);
+            surface_.AttachTarget(painter_.get());
+            TChartPen pen;
+            pen.SetStyle(style);
+            pen.SetSmallDots(smallDots);
+            surface_.UsePen(pen);
+            surface_.DrawHorizontal(31, 0, 2);   // left
+            surface_.DrawHorizontal(31, 62, 4);  // right
+            surface_.DrawVertical(10, 30, 8);    // up
+            surface_.DrawVertical(12, 8, 30);    // down
+            SCOPED_TRACE(testing::Message() << "style " << int(style) << (smallDots ? " small dots" : ""));
+            EXPECT_EQ(At(31, 2), clBlack);
+            EXPECT_TRUE(IsWhite(0, 2));
+            EXPECT_EQ(At(10, 30), clBlack);
+            EXPECT_TRUE(IsWhite(10, 8));
+            for (int d = 0; d < 31; ++d) ASSERT_EQ(At(31 - d, 2), At(31 + d, 4)) << d;
+            for (int d = 0; d < 22; ++d) ASSERT_EQ(At(10, 30 - d), At(12, 8 + d)) << d;
+        }
+    }
+}
+
 }  // namespace

@@ -220,7 +220,7 @@ void TForm1::CreateTabs() {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(4, 4, 485, 305);
 
-    TabSheet1 = new QWidget;
+    TabSheet1 = new QWidget(PageControl1);  // in the window already, so the grid takes its font
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     StringGrid1 = new QTableView(TabSheet1);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -230,7 +230,7 @@ void TForm1::CreateTabs() {
     ApplyStringGridLook(*StringGrid1);
     PageControl1->addTab(TabSheet1, QStringLiteral("rpm/kmph 対応表"));
 
-    TabSheet2 = new QWidget;
+    TabSheet2 = new QWidget(PageControl1);
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     Chart1 = new TChart(TabSheet2);
     Chart1->setObjectName(QStringLiteral("Chart1"));

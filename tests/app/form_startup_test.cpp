@@ -172,6 +172,17 @@ TEST_F(FormTest, EveryLabelShowsItsWholeText) {
     }
 }
 
+TEST_F(FormTest, EveryControlWritesInTheWindowFont) {
+    TForm1& form = Open();
+    const QFontInfo window(form.font());
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        const QFontInfo info(widget->font());
+        EXPECT_EQ(info.family(), window.family())
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+        EXPECT_EQ(info.pixelSize(), 12);
+    }
+}
+
 TEST_F(FormTest, GroupFramesRunThroughTheMiddleOfTheirCaptions) {
     TForm1& form = Open();
     for (QGroupBox* group : {form.GroupBox1, form.GroupBox2}) {

@@ -246,6 +246,11 @@ class TCustomChartAxis {
     void DrawTick(int pixel, int offset, int length) const;
     void DrawGridLine(int pixel) const;
     void MinorPositions(const TickPositions& ticks, const std::function<void(int)>& visit) const;
+    // The minor positions above the label at tick on a logarithmic axis.
+    void LogMinorRun(int tick, const std::function<void(long long)>& use) const;
+    // Up to this many minor ticks per label are stepped one by one on a logarithmic axis; more are
+    // found by bisection over runs of equal pixels.
+    static constexpr int PlainMinorCount = 1000;
 
     TCustomAxisPanel* chart_;
     bool isHorizontal_;

@@ -1,6 +1,9 @@
 #include "chart/axispaint.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
 
 #include "chart/axis.h"
 #include "chart/axislabels.h"
@@ -95,6 +98,36 @@ Side SideOf(const TCustomChartAxis& axis) {
 // Whether text at this angle runs along the axis, so that its depth across the axis is one line.
 bool RunsAlongAxis(bool isHorizontal, int angle) {
     return isHorizontal ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+}
+
+// Visits position(j) for j = 1 ... count until it gives none. The positions must not decrease or not
+// increase with j: a run of equal positions is visited once and skipped by bisection, so that a huge
+// count costs time only per distinct pixel.
+void VisitMonotonicRun(int count, const std::function<std::optional<long long>(int)>& position,
+                       const std::function<void(long long)>& visit) {
+    long long j = 1;
+    while (j <= count) {
+        const std::optional<long long> p = position(static_cast<int>(j));
+        if (!p) return;
+        visit(*p);
+        long long same = j;  // the last j known to give p
+        long long stride = 1;
+        long long beyond = j + 1;
+        while (beyond <= count && position(static_cast<int>(beyond)) == p) {
+            same = beyond;
+            stride *= 2;
+            beyond = same + stride;
+        }
+        beyond = std::min<long long>(beyond, static_cast<long long>(count) + 1);
+        while (beyond - same > 1) {
+            const long long middle = same + (beyond - same) / 2;
+            if (position(static_cast<int>(middle)) == p)
+                same = middle;
+            else
+                beyond = middle;
+        }
+        j = same + 1;
+    }
 }
 
 }  // namespace
@@ -426,28 +459,51 @@ void TCustomChartAxis::MinorPositions(const TickPositions& ticks,
         if (startPixel_ < p && p < endPixel_) visit(static_cast<int>(p));
     };
     if (logarithmic_) {
-        for (int i = 1; i < n; ++i) {
-            double v = ValueAtPixel(ticks[i - 1]);
-            const double d = (logarithmicBase_ * v - v) / (k + 1);
-            for (int j = 1; j <= k; ++j) {
-                v += d;
-                if (v > rangeMax_) break;
-                use(PixelOf(v));
-            }
-        }
+        for (int i = 1; i < n; ++i) LogMinorRun(ticks[i - 1], use);
         return;
     }
+    // tick - Round(j x s) for j = 1 ... k; a run away from the labels ends where it cannot reach the axis.
+    const auto run = [&](long long tick, double s, bool outward) {
+        const long double reach = std::llabs(lengthPixels_) + std::llabs(tick - centerPixel_) + 1;
+        VisitMonotonicRun(
+            k,
+            [&](int j) -> std::optional<long long> {
+                const long double offset = j * static_cast<long double>(s);
+                if (outward && std::fabs(offset) > reach) return std::nullopt;
+                return tick - RoundHalfEven(offset);
+            },
+            use);
+    };
+    const auto spacing = [&](int i) {
+        return (static_cast<long long>(ticks[i]) - ticks[i - 1]) * 1.0 / (k + 1.0);
+    };
     if (n > 1) {
-        const double s = (ticks[1] - ticks[0]) * 1.0 / (k + 1);
-        for (int j = 1; j <= k; ++j) {
-            use(static_cast<long long>(ticks[0]) - RoundHalfEven(j * static_cast<long double>(s)));
-            use(static_cast<long long>(ticks[n - 1]) + RoundHalfEven(j * static_cast<long double>(s)));
-        }
+        run(ticks[0], spacing(1), true);
+        run(ticks[n - 1], -spacing(1), true);
     }
-    for (int i = 1; i < n; ++i) {
-        const double s = (ticks[i] - ticks[i - 1]) * 1.0 / (k + 1);
-        for (int j = 1; j <= k; ++j)
-            use(static_cast<long long>(ticks[i]) - RoundHalfEven(j * static_cast<long double>(s)));
+    for (int i = 1; i < n; ++i) run(ticks[i], spacing(i), false);
+}
+
+void TCustomChartAxis::LogMinorRun(int tick, const std::function<void(long long)>& use) const {
+    const int k = minorTickCount_;
+    const double first = ValueAtPixel(tick);
+    const double d = (logarithmicBase_ * first - first) / (k + 1.0);
+    if (k > PlainMinorCount) {
+        VisitMonotonicRun(
+            k,
+            [&](int j) -> std::optional<long long> {
+                const double v = first + j * d;
+                if (v > rangeMax_) return std::nullopt;
+                return PixelOf(v);
+            },
+            use);
+        return;
+    }
+    double v = first;
+    for (int j = 1; j <= k; ++j) {
+        v = v + d;
+        if (v > rangeMax_) break;
+        use(PixelOf(v));
     }
 }
 

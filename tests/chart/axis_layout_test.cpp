@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <algorithm>
+#include <climits>
 #include <set>
 #include <vector>
 
@@ -244,6 +245,48 @@ TEST_F(Chart1Axes, MinorTicksBetweenAndPastTheTicks) {
         use(major.front() - RoundHalfEven(j * s));
     }
     EXPECT_EQ(minor, expected);
+}
+
+TEST_F(Chart1Axes, HugeMinorTickCountFillsTheGapsWithoutStalling) {
+    TChartAxis* bottom = chart.BottomAxis();
+    bottom->SetMinorTickCount(INT_MAX);
+    const QImage image = Render();
+    const QColor gray(0x80, 0x80, 0x80);
+    const int a = bottom->AxisPixel();
+    // Minor ticks are then one pixel apart: every column strictly inside the axis has one.
+    const std::vector<int> ticked =
+        ColumnsOf(image, a + 1, bottom->StartPixel() + 1, bottom->EndPixel(), gray);
+    EXPECT_EQ(static_cast<int>(ticked.size()), bottom->LengthPixels() - 1);
+    EXPECT_FALSE(IsGray(image, bottom->StartPixel() - 1, a + 1));
+}
+
+TEST_F(Chart1Axes, LogarithmicMinorTicksStepByTheBase) {
+    TChartAxis* left = chart.LeftAxis();
+    Render();  // Maximum follows the data: 12000
+    left->SetMinimum(1);
+    left->SetIncrement(0);  // labels at the powers of the base, from the lowest up
+    left->SetLogarithmic(true);
+    left->SetMinorTickCount(1);
+    const QImage image = Render();
+    const QColor gray(0x80, 0x80, 0x80);
+    const int a = left->AxisPixel();
+    std::set<int> minor;
+    for (int y = left->StartPixel(); y <= left->EndPixel(); ++y)
+        if (IsGray(image, a - 1, y) && !IsGray(image, a - 3, y)) minor.insert(y);
+    // Labels at 1, 10, 100, 1000 and 10000; one minor tick above each but the last (55000 is above
+    // RangeMax), halfway in value to the next power: v + (10 v - v) / 2.
+    std::set<int> expected;
+    for (double label : {1.0, 10.0, 100.0, 1000.0}) {
+        const double v = left->ValueAtPixel(left->YPixelOf(label));
+        const int p = left->YPixelOf(v + (10 * v - v) / 2);
+        if (v + (10 * v - v) / 2 <= left->RangeMax() && left->StartPixel() < p && p < left->EndPixel())
+            expected.insert(p);
+    }
+    EXPECT_EQ(minor, expected);
+    EXPECT_EQ(expected.size(), 4u);
+
+    left->SetMinorTickCount(INT_MAX);  // bounded by the pixels, not by the count
+    Render();
 }
 
 // Ink (pixels that are not white) of the rectangle [left, right) x [top, bottom), by row.

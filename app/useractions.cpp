@@ -37,6 +37,9 @@ void TypeAsUser(QLineEdit& field, const QString& text) {
 
 bool PickAsUser(QComboBox& box, int index) {
     if (index < 0 || index >= box.count()) return false;
+    // Clicking or keying into the list takes the input focus from the field edited before.
+    ActivateWindowOf(box);
+    box.setFocus(Qt::MouseFocusReason);
     box.setCurrentIndex(index);
     emit box.activated(index);
     return true;

@@ -127,6 +127,15 @@ TEST_F(FormEditTest, ATransmissionPickKeepsItsEntryShownWhileSixFieldsChange) {
     EXPECT_EQ(band.X1(), Expected().MaxSpeed);
 }
 
+TEST_F(FormEditTest, APickRightAfterEditingAGearKeepsThePickedEntryShown) {
+    TypeAsUser(*Form().E_RatioT3, QStringLiteral("1.2"));
+    ASSERT_EQ(Form().C_RatioT->currentIndex(), 0);
+    ASSERT_TRUE(PickAsUser(*Form().C_RatioT, 2));
+    EXPECT_EQ(QApplication::focusWidget(), Form().C_RatioT);
+    EXPECT_EQ(Form().C_RatioT->currentIndex(), 2);
+    EXPECT_EQ(Form().E_RatioT3->text(), "1.500");
+}
+
 TEST_F(FormEditTest, ATransmissionPickRedrawsTheChartOnceAfterItsSixRecalculations) {
     QApplication::processEvents();
     const int paints = Form().Chart1->PaintCount();

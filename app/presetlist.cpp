@@ -2,15 +2,18 @@
 
 #include <QComboBox>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
-// Plain list rows of a fixed height instead of the style's taller menu rows.
+// Plain list rows 12 pixels high instead of the style's taller menu rows; a substitute font that
+// needs a pixel more gets it, so no descender is cut.
 class TFixedRowDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), 12};
+        return {QStyledItemDelegate::sizeHint(option, index).width(),
+                std::max(12, option.fontMetrics.height())};
     }
 };
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 
 #include "useractions.h"
 
@@ -64,6 +66,20 @@ TEST(PresetListLook, ListsArePickOnly) {
     QComboBox box;
     ApplyPresetListLook(box);
     EXPECT_FALSE(box.isEditable());
+}
+
+TEST(PresetListLook, RowsAreTwelvePixelsOrAsHighAsTheFontNeeds) {
+    QComboBox box;
+    QFont font = box.font();
+    for (int pixels : {9, 12, 16}) {
+        font.setPixelSize(pixels);
+        box.setFont(font);
+        box.clear();
+        ApplyPresetListLook(box);
+        box.addItem(QStringLiteral("(USER)"));
+        const int row = box.view()->sizeHintForRow(0);
+        EXPECT_EQ(row, std::max(12, QFontMetrics(box.view()->font()).height())) << pixels;
+    }
 }
 
 }  // namespace

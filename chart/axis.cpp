@@ -267,15 +267,19 @@ void TCustomChartAxis::SetRangeMax(double value) {
 }
 
 void TCustomChartAxis::SetStartPixel(int value) {
-    startPixel_ = value;
-    lengthPixels_ = endPixel_ - startPixel_;
-    centerPixel_ = (startPixel_ + endPixel_) / 2;
+    StorePixels(value, endPixel_);
 }
 
 void TCustomChartAxis::SetEndPixel(int value) {
-    endPixel_ = value;
-    lengthPixels_ = endPixel_ - startPixel_;
-    centerPixel_ = (startPixel_ + endPixel_) / 2;
+    StorePixels(startPixel_, value);
+}
+
+void TCustomChartAxis::StorePixels(long long start, long long end) {
+    startPixel_ = ClampToInt(start);
+    endPixel_ = ClampToInt(end);
+    // Far-off positions saturate at the int limits; the length and the centre are formed wide.
+    lengthPixels_ = ClampToInt(static_cast<long long>(endPixel_) - startPixel_);
+    centerPixel_ = static_cast<int>((static_cast<long long>(startPixel_) + endPixel_) / 2);
 }
 
 // ---- Scale ----
@@ -295,12 +299,14 @@ void TCustomChartAxis::FitRangeToMargins(int left, int top, int right, int botto
     if (startMargin == 0 && endMargin == 0) return;
     const int s0 = startPixel_;
     const int e0 = endPixel_;
-    startPixel_ = s0 + startMargin;
-    endPixel_ = e0 - endMargin;
-    lengthPixels_ = endPixel_ - startPixel_;
+    StorePixels(static_cast<long long>(s0) + startMargin, static_cast<long long>(e0) - endMargin);
+    const bool roomLeft = lengthPixels_ >= 1;
     const double a = ValueAtPixel(s0);
     const double b = ValueAtPixel(e0);
+    StorePixels(s0, e0);  // back to the full axis (also without a chart)
     ComputePositions();
+    // Margins that leave no pixel between them would collapse the scale to 0: it stays as it is.
+    if (!roomLeft) return;
     rangeMin_ = std::min(a, b);
     rangeMax_ = std::max(a, b);
     rangeSpan_ = rangeMax_ - rangeMin_;
@@ -309,12 +315,10 @@ void TCustomChartAxis::FitRangeToMargins(int left, int top, int right, int botto
 void TCustomChartAxis::ComputePositions() {
     if (!chart_) return;
     const TRect plot = chart_->PlotRect();
-    const int base = isHorizontal_ ? plot.Left : plot.Top;
+    const long long base = isHorizontal_ ? plot.Left : plot.Top;
     const int size = isHorizontal_ ? chart_->PlotWidth() : chart_->PlotHeight();
-    startPixel_ = base + RoundHalfEven(size * 0.01L * startPosition_);
-    endPixel_ = base + RoundHalfEven(size * 0.01L * endPosition_);
-    lengthPixels_ = endPixel_ - startPixel_;
-    centerPixel_ = (startPixel_ + endPixel_) / 2;
+    StorePixels(base + RoundHalfEven(size * 0.01L * startPosition_),
+                base + RoundHalfEven(size * 0.01L * endPosition_));
 }
 
 // ---- Mapping ----

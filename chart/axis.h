@@ -221,6 +221,8 @@ class TCustomChartAxis {
 
   private:
     bool ChartIsLoading() const;
+    // Sets StartPixel and EndPixel (saturated at the int limits), LengthPixels and CenterPixel.
+    void StorePixels(long long start, long long end);
     // Pixels from the pixel of RangeMin along the scale; none when the value maps to the centre.
     std::optional<long long> ScaleOffset(double value) const;
     double Extreme(bool isMin) const;
@@ -243,7 +245,7 @@ class TCustomChartAxis {
     void DrawAxisLine() const;
     void DrawGrid(const TickPositions& ticks) const;
     void DrawTicksAndGrid(const TickPositions& ticks) const;
-    void DrawTick(int pixel, int offset, int length) const;
+    void DrawTick(int pixel, int offset, long long length) const;
     void DrawGridLine(int pixel) const;
     void MinorPositions(const TickPositions& ticks, const std::function<void(int)>& visit) const;
     // The minor positions above the label at tick on a logarithmic axis.

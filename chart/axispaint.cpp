@@ -1,6 +1,7 @@
 #include "chart/axispaint.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -48,6 +49,12 @@ TextPlacement PlacementFor(Side side, int angle) {
         default:
             return {};
     }
+}
+
+// Band sizes, tick lengths and shifts are integer properties without bounds: pixel sums are formed
+// wide and kept at the int limits.
+int Saturated(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 bool IsIntersectionEmpty(const TRect& a, const TRect& b) {
@@ -150,16 +157,16 @@ int TCustomChartAxis::EdgeOf(const TRect& rect) const {
 void TCustomChartAxis::ShrinkOnSide(TRect& rect, int n) const {
     switch (SideOf(*this)) {
         case Side::Bottom:
-            rect.Bottom -= n;
+            rect.Bottom = Saturated(static_cast<long long>(rect.Bottom) - n);
             break;
         case Side::Top:
-            rect.Top += n;
+            rect.Top = Saturated(static_cast<long long>(rect.Top) + n);
             break;
         case Side::Left:
-            rect.Left += n;
+            rect.Left = Saturated(static_cast<long long>(rect.Left) + n);
             break;
         case Side::Right:
-            rect.Right -= n;
+            rect.Right = Saturated(static_cast<long long>(rect.Right) - n);
             break;
     }
 }
@@ -167,15 +174,17 @@ void TCustomChartAxis::ShrinkOnSide(TRect& rect, int n) const {
 // Moving outward: down for the bottom axis, up for the top, left for the left, right for the right.
 int TCustomChartAxis::OutwardOf(int anchor, int n) const {
     const Side side = SideOf(*this);
-    return side == Side::Bottom || side == Side::Right ? anchor + n : anchor - n;
+    const long long a = anchor;
+    return Saturated(side == Side::Bottom || side == Side::Right ? a + n : a - n);
 }
 
 int TCustomChartAxis::Offset(const TRect& rect, int anchor) const {
     if (positionPercent_ == 0) return anchor;
-    const int extent = isHorizontal_ ? rect.Bottom - rect.Top : rect.Right - rect.Left;
-    const int shift = RoundHalfEven(0.01L * positionPercent_ * extent);
+    const long long extent = isHorizontal_ ? static_cast<long long>(rect.Bottom) - rect.Top
+                                           : static_cast<long long>(rect.Right) - rect.Left;
+    const long long shift = RoundHalfEven(0.01L * positionPercent_ * extent);
     const Side side = SideOf(*this);
-    return side == Side::Bottom || side == Side::Right ? anchor - shift : anchor + shift;
+    return Saturated(side == Side::Bottom || side == Side::Right ? anchor - shift : anchor + shift);
 }
 
 // ---- Bands ----
@@ -200,17 +209,17 @@ void TCustomChartAxis::ComputeBands(TRect& rect, bool shrink) {
         ShrinkOnSide(rect, LabelsBandSize());
         labelsPixel_ = EdgeOf(rect);
     }
-    const int n = TickBandSize() + (chart_ ? chart_->WallSize(this) : 0);
+    const int n = Saturated(static_cast<long long>(TickBandSize()) + (chart_ ? chart_->WallSize(this) : 0));
     if (n > 0) ShrinkOnSide(rect, n);
     titlePixel_ = Offset(rect, titlePixel_);
     labelsPixel_ = Offset(rect, labelsPixel_);
 }
 
 int TCustomChartAxis::TickBandSize() const {
-    int size = axisPen_->Visible() ? axisPen_->Width() : 0;
+    long long size = axisPen_->Visible() ? axisPen_->Width() : 0;
     if (ticks_->Visible()) size += tickLength_;
-    if (minorTicks_->Visible()) size = std::max(size, minorTickLength_);
-    return size;
+    if (minorTicks_->Visible()) size = std::max<long long>(size, minorTickLength_);
+    return Saturated(size);
 }
 
 int TCustomChartAxis::LabelsBandSize() {
@@ -250,6 +259,7 @@ int TCustomChartAxis::TitleBandSize() const {
 }
 
 int TCustomChartAxis::WidestValueLabel() {
+    if (!chart_) return 0;
     double lo = rangeMin_;
     double hi = rangeMax_;
     if ((ShowsDateTime() && exactDateTime_) || roundFirstLabel_) {
@@ -314,28 +324,29 @@ void TCustomChartAxis::DrawAxisText(int x, int y, const std::string& text, int a
     const int half = height / 2;
     const Side side = SideOf(*this);
     const TextPlacement placement = PlacementFor(side, angle);
-    x += placement.ShiftX * half;
-    y += placement.ShiftY * half;
+    // Anchors may sit at the int limits: the shifts are formed wide.
+    long long cx = x + static_cast<long long>(placement.ShiftX) * half;
+    long long cy = y + static_cast<long long>(placement.ShiftY) * half;
     surface->ApplyTextAlign(placement.Align);
     const int z = DepthOfSide();
     const int n = TextLineCount(text);
     const int fh = angle == 180 || angle == 270 ? -height : height;
-    const int block = fh * n;
-    const int centred = RoundHalfEven(fh * 0.5L * (n + 1));
+    const long long block = static_cast<long long>(fh) * n;
+    const long long centred = RoundHalfEven(fh * 0.5L * (n + 1));
     if (isHorizontal_) {
         if (angle == 0)
-            y -= side == Side::Top ? block : fh;
+            cy -= side == Side::Top ? block : fh;
         else if (angle == 180)
-            y -= side == Side::Top ? fh : block;
+            cy -= side == Side::Top ? fh : block;
         else if (angle == 90 || angle == 270)
-            x -= centred;
+            cx -= centred;
     } else {
         if (angle == 0 || angle == 180)
-            y -= centred;
+            cy -= centred;
         else if (angle == 90)
-            x -= side == Side::Right ? fh : block;
+            cx -= side == Side::Right ? fh : block;
         else if (angle == 270)
-            x -= side == Side::Right ? block : fh;
+            cx -= side == Side::Right ? block : fh;
     }
     size_t begin = 0;
     while (begin < text.size()) {
@@ -343,37 +354,38 @@ void TCustomChartAxis::DrawAxisText(int x, int y, const std::string& text, int a
         const std::string line = text.substr(begin, end - begin);
         begin = end + 1;
         if (angle == 0 || angle == 180)
-            y += fh;
+            cy += fh;
         else if (angle == 90 || angle == 270)
-            x += fh;
+            cx += fh;
         if (angle == 0)
-            surface->PutTextZ(x, y, z, line);
+            surface->PutTextZ(Saturated(cx), Saturated(cy), z, line);
         else
-            surface->PutRotatedTextZ(x, y, z, line, angle);
+            surface->PutRotatedTextZ(Saturated(cx), Saturated(cy), z, line, angle);
     }
     surface->ApplyTextAlign(TA_LEFT | TA_TOP);
 }
 
 // ---- Ticks and grid ----
 
-void TCustomChartAxis::DrawTick(int pixel, int offset, int length) const {
+void TCustomChartAxis::DrawTick(int pixel, int offset, long long length) const {
     TChartCanvas3D* surface = chart_->Surface();
     const Side side = SideOf(*this);
+    long long o = offset;
     if (side == Side::Bottom || side == Side::Left)
-        offset += chart_->WallSize(const_cast<TCustomChartAxis*>(this));
-    const int a = axisPixel_;
+        o += chart_->WallSize(const_cast<TCustomChartAxis*>(this));
+    const long long a = axisPixel_;
     switch (side) {
         case Side::Bottom:
-            surface->DrawVerticalZ(pixel, a + offset, a + offset + length, 0);
+            surface->DrawVerticalZ(pixel, Saturated(a + o), Saturated(a + o + length), 0);
             break;
         case Side::Top:
-            surface->DrawVerticalZ(pixel, a - offset, a - offset - length, DepthOfSide());
+            surface->DrawVerticalZ(pixel, Saturated(a - o), Saturated(a - o - length), DepthOfSide());
             break;
         case Side::Left:
-            surface->DrawHorizontalZ(a - offset, a - offset - length, pixel, 0);
+            surface->DrawHorizontalZ(Saturated(a - o), Saturated(a - o - length), pixel, 0);
             break;
         case Side::Right:
-            surface->DrawHorizontalZ(a + offset, a + offset + length, pixel, DepthOfSide());
+            surface->DrawHorizontalZ(Saturated(a + o), Saturated(a + o + length), pixel, DepthOfSide());
             break;
     }
 }
@@ -437,7 +449,8 @@ void TCustomChartAxis::DrawTicksAndGrid(const TickPositions& ticks) const {
     if (grid_->Visible()) DrawGrid(ticks);
     if (ticksInner_->Visible()) {
         surface->UsePen(*ticksInner_);
-        for (int i = 0; i < ticks.Count(); ++i) DrawTick(ticks[i], -1, -tickInnerLength_);
+        for (int i = 0; i < ticks.Count(); ++i)
+            DrawTick(ticks[i], -1, -static_cast<long long>(tickInnerLength_));
     }
     if (ticks.Count() == 0) return;
     if (minorTicks_->Visible()) {

@@ -289,6 +289,31 @@ TEST_F(Chart1Axes, LogarithmicMinorTicksStepByTheBase) {
     Render();
 }
 
+TEST_F(Chart1Axes, ExtremeSizesAndPositionsSaturateInsteadOfOverflowing) {
+    for (TChartAxis* axis : {chart.BottomAxis(), chart.LeftAxis()}) {
+        axis->SetTickLength(INT_MAX);
+        axis->SetMinorTickLength(INT_MIN);
+        axis->SetTickInnerLength(INT_MIN);
+        axis->SetTitleSize(INT_MIN);
+        axis->SetPositionPercent(1e300);
+    }
+    Render();
+    // Bands that leave nothing of the chart rectangle are not taken.
+    const TRect plot = chart.PlotRect();
+    EXPECT_LT(plot.Left, plot.Right);
+    EXPECT_LT(plot.Top, plot.Bottom);
+    TChartAxis* left = chart.LeftAxis();
+    EXPECT_EQ(left->TickBandSize(), INT_MAX);
+    left->SetLabelsSize(INT_MAX);
+    left->SetStartPosition(-1e300);
+    left->SetEndPosition(1e300);
+    Render();
+    EXPECT_LT(left->StartPixel(), -2000000000);
+    EXPECT_EQ(left->EndPixel(), INT_MAX);
+    EXPECT_EQ(left->LengthPixels(), INT_MAX);
+    EXPECT_NEAR(left->CenterPixel(), 0, 10);
+}
+
 // Ink (pixels that are not white) of the rectangle [left, right) x [top, bottom), by row.
 std::set<std::pair<int, int>> InkOf(const QImage& image, int left, int top, int right, int bottom) {
     std::set<std::pair<int, int>> ink;

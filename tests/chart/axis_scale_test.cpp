@@ -193,6 +193,22 @@ TEST(AxisMapping, VerticalPixelToValueCountsDownFromRangeMax) {
     EXPECT_EQ(bottom->ValueAtPixel(210), -3.0);
 }
 
+TEST(AxisRange, MarginsWiderThanTheAxisKeepTheRange) {
+    auto bottom = Axis(0, 100, 300, 0, 250);
+    bottom->FitRangeToMargins(150, 0, 60, 0);  // less than one pixel left between them
+    EXPECT_EQ(bottom->RangeMin(), 0);
+    EXPECT_EQ(bottom->RangeMax(), 250);
+    EXPECT_EQ(bottom->StartPixel(), 100);
+    EXPECT_EQ(bottom->EndPixel(), 300);
+    // Margins that fit widen the scale so that the data lands inside them.
+    bottom->FitRangeToMargins(20, 0, 30, 0);
+    EXPECT_DOUBLE_EQ(bottom->RangeMin(), -20 * 250.0 / 150);
+    EXPECT_DOUBLE_EQ(bottom->RangeMax(), 250 + 30 * 250.0 / 150);
+    EXPECT_EQ(bottom->XPixelOf(0), 120);
+    EXPECT_EQ(bottom->XPixelOf(250), 270);
+    EXPECT_EQ(NewSideAxis(nullptr, 2)->WidestValueLabel(), 0);  // nothing to measure with
+}
+
 TEST(AxisMapping, Logarithmic) {
     auto axis = Axis(0, 0, 300, 0, 0);
     axis->SetLogarithmic(true);  // refreshes the range (0 without series) before it is set here

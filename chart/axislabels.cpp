@@ -56,8 +56,10 @@ int TCustomChartAxis::LabelExtent(const std::string& text) const {
 }
 
 double TCustomChartAxis::ComputeLabelStep() {
-    const int size = std::max(LabelExtent(LabelTextOf(rangeMin_)), LabelExtent(LabelTextOf(rangeMax_)));
-    return StepForLabelSize(size);
+    // The text of RangeMin first: OnGetAxisLabel sees the two ends in this order.
+    const int low = LabelExtent(LabelTextOf(rangeMin_));
+    const int high = LabelExtent(LabelTextOf(rangeMax_));
+    return StepForLabelSize(std::max(low, high));
 }
 
 double TCustomChartAxis::StepForLabelSize(int size) const {

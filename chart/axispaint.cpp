@@ -298,6 +298,7 @@ void TCustomChartAxis::UseTextFont(const TFont& font) {
 }
 
 void TCustomChartAxis::PlaceLabel(int pixel, const std::string& text) {
+    if (!chart_) return;
     if (tickOnLabelsOnly_ && ticksInPaint_) ticksInPaint_->Add(pixel);
     UseTextFont(*labelsFont_);
     if (isHorizontal_)
@@ -319,6 +320,7 @@ int TCustomChartAxis::DepthOfSide() const {
 }
 
 void TCustomChartAxis::DrawAxisText(int x, int y, const std::string& text, int angle) {
+    if (!chart_) return;
     TChartCanvas3D* surface = chart_->Surface();
     const int height = surface->LineHeight();
     const int half = height / 2;

@@ -314,6 +314,27 @@ TEST_F(Chart1Axes, ExtremeSizesAndPositionsSaturateInsteadOfOverflowing) {
     EXPECT_NEAR(left->CenterPixel(), 0, 10);
 }
 
+TEST_F(Chart1Axes, LabelStepMeasuresTheLowerEndFirst) {
+    Render();
+    TChartAxis* left = chart.LeftAxis();
+    std::vector<std::string> seen;
+    chart.OnGetAxisLabel = [&](TCustomChartAxis* sender, TChartSeries* from, int index, std::string& text) {
+        EXPECT_EQ(sender, left);
+        EXPECT_EQ(from, nullptr);
+        EXPECT_EQ(index, -1);
+        seen.push_back(text);
+    };
+    left->SetRangeMin(500);
+    chart.UseFont(*left->LabelsFont());
+    left->ComputeLabelStep();
+    EXPECT_EQ(seen, (std::vector<std::string>{"500", "12,000"}));
+    chart.OnGetAxisLabel = nullptr;
+    // Detached axes have nothing to draw on.
+    auto detached = NewSideAxis(nullptr, 2);
+    detached->PlaceLabel(10, "1,000");
+    detached->DrawAxisText(10, 10, "x", 0);
+}
+
 // Ink (pixels that are not white) of the rectangle [left, right) x [top, bottom), by row.
 std::set<std::pair<int, int>> InkOf(const QImage& image, int left, int top, int right, int bottom) {
     std::set<std::pair<int, int>> ink;

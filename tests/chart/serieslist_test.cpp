@@ -357,6 +357,51 @@ TEST_F(SeriesListTest, RepaintRequestsOfSeriesChanges) {
     EXPECT_EQ(chart.requests, 0);  // inactive series stay quiet
 }
 
+TEST_F(SeriesListTest, AddAndClearNotifyInOrderAndRepaintLast) {
+    TChartSeries* source = NewSeries("Source");
+    TChartSeries* d = NewSeries("D");
+    d->SetDataSource(source);
+    chart.requests = 0;
+    int afterAdds = 0;
+    source->OnAfterAdd = [&](TChartSeries* sender, int index) {
+        ++afterAdds;
+        EXPECT_EQ(index, 0);
+        EXPECT_EQ(sender->PointCount(), 1);  // stored before the event
+        EXPECT_EQ(d->PointCount(), 0);       // dependents hear of it after the event
+        EXPECT_EQ(chart.requests, 0);        // the repaint request comes last
+    };
+    source->AddPointXY(1, 10);
+    EXPECT_EQ(afterAdds, 1);
+    EXPECT_EQ(d->PointCount(), 1);
+    EXPECT_EQ(chart.requests, 2);  // the dependent's and the source's
+
+    chart.requests = 0;
+    int clears = 0;
+    source->OnClearValues = [&](TChartSeries* sender) {
+        ++clears;
+        EXPECT_EQ(sender->PointCount(), 0);
+        EXPECT_EQ(d->PointCount(), 1);
+        EXPECT_EQ(chart.requests, 0);
+    };
+    source->ClearPoints();
+    EXPECT_EQ(clears, 1);
+    EXPECT_EQ(d->PointCount(), 0);
+    EXPECT_EQ(chart.requests, 2);
+}
+
+TEST_F(SeriesListTest, TurningColorEachPointOffResetsEveryPointColour) {
+    TChartSeries* s = NewSeries("S", clBlue);
+    for (TColor c : {clRed, clGreen, clNone}) s->AddPointXY(s->PointCount(), 0, {}, c);
+    chart.requests = 0;
+    s->SetColorEachPoint(false);  // already off: still resets, one request per point
+    EXPECT_EQ(chart.requests, 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(s->PointColor(i), clBlue);
+    s->SetColorEachPoint(true);
+    s->SetColorEachPoint(true);  // unchanged: nothing
+    EXPECT_EQ(chart.requests, 4);
+    EXPECT_EQ(s->PointColor(2), TChartSeries::PaletteColor(2));
+}
+
 TEST_F(SeriesListTest, DestroyingSeriesAndChart) {
     TChartSeries* a = NewSeries("A");
     NewSeries("B");

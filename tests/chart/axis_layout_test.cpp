@@ -289,25 +289,41 @@ TEST_F(Chart1Axes, LogarithmicMinorTicksStepByTheBase) {
     Render();
 }
 
-TEST_F(Chart1Axes, ExtremeSizesAndPositionsSaturateInsteadOfOverflowing) {
+TEST_F(Chart1Axes, ExtremeTickLengthsStillPaint) {
     for (TChartAxis* axis : {chart.BottomAxis(), chart.LeftAxis()}) {
         axis->SetTickLength(INT_MAX);
         axis->SetMinorTickLength(INT_MIN);
         axis->SetTickInnerLength(INT_MIN);
-        axis->SetTitleSize(INT_MIN);
-        axis->SetPositionPercent(1e300);
     }
     Render();
-    // Bands that leave nothing of the chart rectangle are not taken.
+    EXPECT_EQ(chart.LeftAxis()->TickBandSize(), INT_MAX);
+    // A tick band that leaves nothing of the chart rectangle is not taken.
     const TRect plot = chart.PlotRect();
     EXPECT_LT(plot.Left, plot.Right);
     EXPECT_LT(plot.Top, plot.Bottom);
+}
+
+TEST_F(Chart1Axes, ExtremeBandsAndPositionsSaturate) {
+    chart.LayoutAxes();
+    const TRect plot = chart.PlotRect();
+    TChartAxis* bottom = chart.BottomAxis();
+    bottom->SetTitleSize(INT_MIN);
+    bottom->SetLabelsSize(INT_MAX);
+    TRect r = plot;
+    bottom->ComputeBands(r, true);
+    EXPECT_EQ(bottom->TitlePixel(), INT_MAX);  // the title band stops at the int limit
+    EXPECT_EQ(r.Bottom, 0 - 5);                // then the labels band and the tick band
+    bottom->SetPositionPercent(1e300);
+    r = plot;
+    bottom->ComputeBands(r, false);
+    EXPECT_EQ(bottom->AxisPixel(), plot.Bottom - INT_MAX);
+    EXPECT_EQ(bottom->LabelsPixel(), bottom->AxisPixel() + 5);
+    EXPECT_EQ(bottom->TitlePixel(), static_cast<long long>(bottom->LabelsPixel()) + INT_MAX);
+
     TChartAxis* left = chart.LeftAxis();
-    EXPECT_EQ(left->TickBandSize(), INT_MAX);
-    left->SetLabelsSize(INT_MAX);
     left->SetStartPosition(-1e300);
     left->SetEndPosition(1e300);
-    Render();
+    left->ComputePositions();
     EXPECT_LT(left->StartPixel(), -2000000000);
     EXPECT_EQ(left->EndPixel(), INT_MAX);
     EXPECT_EQ(left->LengthPixels(), INT_MAX);

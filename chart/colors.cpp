@@ -142,7 +142,16 @@ TColor SystemColorRGB(int index) {
     if (index < 0 || index >= static_cast<int>(kSystemColors.size())) return clBlack;
     const SystemColorEntry& entry = kSystemColors[static_cast<size_t>(index)];
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return entry.classic;
-    return FromQColor(QGuiApplication::palette().color(entry.group, entry.role));
+    const QPalette palette = QGuiApplication::palette();
+    QColor colour = palette.color(entry.group, entry.role);
+    if (entry.role == QPalette::Midlight) {
+        // Qt's midlight is far darker than a desktop's 3-D light, which is a faint tint of the
+        // button face; halfway between the two reads as that tint and not as a disabled field.
+        const QColor face = palette.color(entry.group, QPalette::Button);
+        colour = QColor((face.red() + colour.red()) / 2, (face.green() + colour.green()) / 2,
+                        (face.blue() + colour.blue()) / 2);
+    }
+    return FromQColor(colour);
 }
 
 TColor ColorToRGB(TColor colour) {

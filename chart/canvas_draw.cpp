@@ -1,6 +1,7 @@
 // The flat drawing operations of the surface.
 #include <QPainterPath>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "chart/canvas.h"
@@ -395,6 +396,8 @@ void TChartCanvas3D::StretchGraphic(const TRect& rect, const TGraphic* graphic) 
 }
 
 void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, const QString& text) {
+    // Text anchored beyond any device would not show, and its cell arithmetic could overflow.
+    if (std::llabs(x) > kCurveLimit || std::llabs(y) > kCurveLimit) return;
     const QFontMetrics& metrics = Metrics();
     int width = metrics.horizontalAdvance(text);
     if ((textAlign_ & TA_CENTER) == TA_CENTER) {

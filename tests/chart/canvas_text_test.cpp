@@ -1,6 +1,7 @@
 // Text at a reference point by the alignment flags, rotated text, measurement, angle check.
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <climits>
 #include <optional>
 
 #include "canvas_fixture.h"
@@ -124,6 +125,21 @@ TEST(CanvasFonts, WindowsJapaneseFontsMapToAnInstalledJapaneseFamily) {
         EXPECT_TRUE(QFontDatabase::hasFamily(family)) << name << " -> " << family.toStdString();
         EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese)) << name;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Axes may anchor a label at the very ends of the int range; such text shows nowhere.
+TEST_F(CanvasText, TextAnchoredAtTheIntLimitsDrawsNothing) {
+    surface_.ApplyBackMode(bmOpaque);
+    for (int flags : {TA_LEFT | TA_TOP, TA_CENTER | TA_BOTTOM, TA_RIGHT | TA_BASELINE}) {
+        surface_.ApplyTextAlign(flags);
+        surface_.PutText(INT_MAX, INT_MAX, "MM");
+        surface_.PutText(INT_MIN, INT_MIN, "MM");
+    }
+    EXPECT_EQ(InkBox(), (TRect{kWidth, kHeight, 0, 0}));  // no pixel inked
 }
 
 }  // namespace

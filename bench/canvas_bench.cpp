@@ -2,7 +2,6 @@
 // picture into the reused off-screen buffer, at the calculator's chart size.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <array>
@@ -14,17 +13,6 @@ namespace {
 
 constexpr int kWidth = 473;
 constexpr int kHeight = 272;
-
-// The benchmarks need a GUI application for fonts; one is made on first use.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "canvas_bench";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 // Axes, grid, twelve lines and labels, roughly what one chart paint draws.
 void DrawChart(TChartCanvas3D& surface, const TRect& bounds) {
@@ -62,7 +50,6 @@ class Window {
 };
 
 void BM_CleanBufferRepaint(benchmark::State& state) {
-    EnsureApplication();
     TChartCanvas3D surface;
     Window window;
     TRect bounds{0, 0, kWidth, kHeight};
@@ -75,7 +62,6 @@ void BM_CleanBufferRepaint(benchmark::State& state) {
 BENCHMARK(BM_CleanBufferRepaint);
 
 void BM_FullRedrawIntoBuffer(benchmark::State& state) {
-    EnsureApplication();
     TChartCanvas3D surface;
     Window window;
     TRect bounds{0, 0, kWidth, kHeight};

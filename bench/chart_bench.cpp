@@ -13,18 +13,6 @@
 
 namespace {
 
-// Widgets need a QApplication; false when another benchmark made a plain GUI application first.
-bool EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "chart_bench";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
-    }
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
 // Chart1 filled as a recalculation fills it: six gears shifted up at 8,000 rpm, their silver
 // full-range lines to 10,000 rpm, and the power band from 6,000 to 8,000 rpm.
 struct GearChart {
@@ -50,10 +38,6 @@ struct GearChart {
 };
 
 void BM_GearChartFullPaint(benchmark::State& state) {
-    if (!EnsureApplication()) {
-        state.SkipWithError("needs a QApplication");
-        return;
-    }
     GearChart g;
     for (auto _ : state) {
         g.chart.RequestRedraw();
@@ -64,10 +48,6 @@ void BM_GearChartFullPaint(benchmark::State& state) {
 BENCHMARK(BM_GearChartFullPaint)->Unit(benchmark::kMicrosecond);
 
 void BM_GearChartCleanBufferRepaint(benchmark::State& state) {
-    if (!EnsureApplication()) {
-        state.SkipWithError("needs a QApplication");
-        return;
-    }
     GearChart g;
     g.chart.show();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();  // exposed and painted once

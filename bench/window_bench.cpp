@@ -11,17 +11,7 @@
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "kestrigo_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 void BM_WindowRecalculation(benchmark::State& state) {
-    App();
     QTemporaryDir noCatalogs;
     TMessageRecorder messages;
     TForm1 form(&messages, noCatalogs.path() + QLatin1Char('/'));

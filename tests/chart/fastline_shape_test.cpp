@@ -9,37 +9,22 @@
 #include "chart/colors.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
+#include "chart_test_support.h"
 
 namespace {
 
-QRgb Rgb(TColor c) {
-    return ToQColor(c).rgb();
-}
-
-// A white flat chart without axes; both axes span 0..100.
-class PixelChart : public ::testing::Test {
+// The bare white chart, counting the pixels of one colour.
+class FastLinePixels : public PixelChart {
   protected:
-    PixelChart() {
-        chart.resize(240, 200);
-        chart.SetView3D(false);
-        chart.SetAxisVisible(false);
-        chart.SetColor(clWhite);
-        chart.SetBevelOuter(bvNone);
-        chart.Legend()->SetVisible(false);
-        chart.Title()->SetVisible(false);
-        chart.BottomAxis()->SetRange(0, 100);
-        chart.LeftAxis()->SetRange(0, 100);
-    }
     int Count(const QImage& image, TColor colour) const {
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == Rgb(colour);
         return n;
     }
-    TChart chart;
 };
 
-TEST_F(PixelChart, RepeatedPixelsAreSkippedAndTheLineEndsAtTheLastDistinctPixel) {
+TEST_F(FastLinePixels, RepeatedPixelsAreSkippedAndTheLineEndsAtTheLastDistinctPixel) {
     TFastLineSeries line;
     line.SetSeriesColor(clRed);
     line.AddPointXY(0, 0);
@@ -53,7 +38,7 @@ TEST_F(PixelChart, RepeatedPixelsAreSkippedAndTheLineEndsAtTheLastDistinctPixel)
     line.SetParentChart(nullptr);
 }
 
-TEST_F(PixelChart, TheSegmentEnteringThePlotIsDrawn) {
+TEST_F(FastLinePixels, TheSegmentEnteringThePlotIsDrawn) {
     chart.BottomAxis()->SetRange(10, 100);
     TFastLineSeries line;
     line.SetSeriesColor(clRed);
@@ -67,7 +52,7 @@ TEST_F(PixelChart, TheSegmentEnteringThePlotIsDrawn) {
     line.SetParentChart(nullptr);
 }
 
-TEST_F(PixelChart, OnePointDrawsNothing) {
+TEST_F(FastLinePixels, OnePointDrawsNothing) {
     TFastLineSeries line;
     line.SetSeriesColor(clRed);
     line.AddPointXY(50, 50);
@@ -76,7 +61,7 @@ TEST_F(PixelChart, OnePointDrawsNothing) {
     line.SetParentChart(nullptr);
 }
 
-TEST_F(PixelChart, FastLineColourAndPenAreOne) {
+TEST_F(FastLinePixels, FastLineColourAndPenAreOne) {
     TFastLineSeries line;
     line.SetSeriesColor(clBlue);
     EXPECT_EQ(line.LinePen()->Color(), clBlue);
@@ -90,7 +75,7 @@ TEST_F(PixelChart, FastLineColourAndPenAreOne) {
     EXPECT_TRUE(line.AutoRepaint());
 }
 
-TEST_F(PixelChart, FastLinePointAtPixelFindsPointsAndSegments) {
+TEST_F(FastLinePixels, FastLinePointAtPixelFindsPointsAndSegments) {
     TFastLineSeries line;
     line.AddPointXY(0, 0);
     line.AddPointXY(100, 0);
@@ -105,7 +90,7 @@ TEST_F(PixelChart, FastLinePointAtPixelFindsPointsAndSegments) {
     line.SetParentChart(nullptr);
 }
 
-TEST_F(PixelChart, ShapeCornersInEitherOrderGiveTheSameRectangle) {
+TEST_F(FastLinePixels, ShapeCornersInEitherOrderGiveTheSameRectangle) {
     TChartShape shape;
     shape.SetStyle(chasRectangle);
     shape.Pen()->SetVisible(false);
@@ -127,7 +112,7 @@ TEST_F(PixelChart, ShapeCornersInEitherOrderGiveTheSameRectangle) {
     shape.SetParentChart(nullptr);
 }
 
-TEST_F(PixelChart, ShapeWithEqualPixelsIsOnePixelWide) {
+TEST_F(FastLinePixels, ShapeWithEqualPixelsIsOnePixelWide) {
     TChartShape shape;
     shape.SetStyle(chasRectangle);
     shape.Pen()->SetVisible(false);
@@ -142,7 +127,7 @@ TEST_F(PixelChart, ShapeWithEqualPixelsIsOnePixelWide) {
     shape.SetParentChart(nullptr);
 }
 
-TEST_F(PixelChart, ShapeLineRunsFromPointZeroToPointOne) {
+TEST_F(FastLinePixels, ShapeLineRunsFromPointZeroToPointOne) {
     TChartShape shape;
     shape.SetStyle(chasLine);
     shape.Pen()->SetColor(clRed);
@@ -159,7 +144,7 @@ TEST_F(PixelChart, ShapeLineRunsFromPointZeroToPointOne) {
     shape.SetParentChart(nullptr);
 }
 
-TEST_F(PixelChart, TransparentShapeDrawsOnlyItsOutline) {
+TEST_F(FastLinePixels, TransparentShapeDrawsOnlyItsOutline) {
     TChartShape shape;
     shape.SetStyle(chasRectangle);
     shape.SetSeriesColor(clRed);

@@ -10,12 +10,9 @@
 #include "chart/component.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
+#include "chart_test_support.h"
 
 namespace {
-
-QRgb Rgb(TColor c) {
-    return ToQColor(c).rgb();
-}
 
 class GearChart : public ::testing::Test {
   protected:

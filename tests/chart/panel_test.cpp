@@ -11,12 +11,9 @@
 #include "chart/colors.h"
 #include "chart/errors.h"
 #include "chart/fastline.h"
+#include "chart_test_support.h"
 
 namespace {
-
-QRgb Rgb(TColor c) {
-    return ToQColor(c).rgb();
-}
 
 // Counts how often the paint cycle reaches it.
 class CountingSeries : public TFastLineSeries {

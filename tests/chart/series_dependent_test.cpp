@@ -8,20 +8,9 @@
 #include "chart/chart.h"
 #include "chart/errors.h"
 #include "chart/series.h"
+#include "chart_test_support.h"
 
 namespace {
-
-std::vector<double> Xs(const TChartSeries& s) {
-    std::vector<double> out;
-    for (int i = 0; i < s.PointCount(); ++i) out.push_back(s.PointX(i));
-    return out;
-}
-
-std::vector<double> Ys(const TChartSeries& s) {
-    std::vector<double> out;
-    for (int i = 0; i < s.PointCount(); ++i) out.push_back(s.PointY(i));
-    return out;
-}
 
 std::string ErrorOf(const std::function<void()>& call) {
     try {

@@ -13,27 +13,15 @@
 #include "chart/colors.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
+#include "chart_test_support.h"
 
 namespace {
 
-QRgb Rgb(TColor c) {
-    return ToQColor(c).rgb();
-}
-
 // A white flat chart without axes (both span 0..100) and a shape in pixels from (40, 40) to
 // (120, 120): red one-pixel outline, solid blue fill.
-class ShapeChart : public ::testing::Test {
+class ShapeChart : public PixelChart {
   protected:
     ShapeChart() {
-        chart.resize(240, 200);
-        chart.SetView3D(false);
-        chart.SetAxisVisible(false);
-        chart.SetColor(clWhite);
-        chart.SetBevelOuter(bvNone);
-        chart.Legend()->SetVisible(false);
-        chart.Title()->SetVisible(false);
-        chart.BottomAxis()->SetRange(0, 100);
-        chart.LeftAxis()->SetRange(0, 100);
         shape.SetXYStyle(xysPixels);
         shape.SetX0(40);
         shape.SetY0(40);
@@ -48,7 +36,6 @@ class ShapeChart : public ::testing::Test {
         shape.SetStyle(style);
         return chart.RenderToImage().pixel(x, y);
     }
-    TChart chart;
     TChartShape shape;
 };
 

@@ -4,11 +4,11 @@
 #   make bench builds and runs the benchmarks
 
 BUILD ?= build
-PACKAGES := cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES := cmake g++ make pkg-config clang-format qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-ipafont-gothic fonts-ipafont-mincho
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench clean format
+.PHONY: all deps configure build run test bench clean format format-check
 
 all: build
 
@@ -51,6 +51,10 @@ bench: deps
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the files, when any source differs from .clang-format.
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan

@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "app/Unit1.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,16 +16,16 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/core/gearing.h"
+#include "app/gearchart.h"
+#include "app/messagebox.h"
+#include "app/presetlist.h"
+#include "app/speedtablemodel.h"
 #include "chart/chart.h"
-#include "chart/chart1config.h"
 #include "chart/colors.h"
 #include "chart/component.h"
 #include "chart/series.h"
 #include "chart/shape.h"
-#include "core/gearing.h"
-#include "messagebox.h"
-#include "presetlist.h"
-#include "speedtablemodel.h"
 
 namespace {
 
@@ -387,20 +387,24 @@ void TForm1::Recalculate() {
 }
 
 void TForm1::ShowOnChart(const kgr::TGearingResult& result) {
-    for (int i = 1; i <= kgr::TGearingResult::kSeriesCount; ++i) Chart1->SeriesAt(i)->ClearPoints();
+    for (int i = 0; i < kgr::ChartSeriesCount; ++i)
+        if (i != kgr::PowerBandIndex) Chart1->SeriesAt(i)->ClearPoints();
     if (!result.Drawn || !result.PowerBand) return;
     // The silver whole-range lines first, then the used parts; each emptied right before it is filled.
-    for (int i : {7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6}) {
-        TChartSeries* series = Chart1->SeriesAt(i);
-        series->ClearPoints();
-        for (const kgr::TPointXY& point : result.Points[static_cast<size_t>(i)])
-            series->AddPointXY(point.x, point.y, std::string(), clDefault);
-    }
-    auto& band = dynamic_cast<TChartShape&>(*Chart1->SeriesAt(0));
+    for (int g = 1; g <= kgr::GearCount; ++g) FillChartLine(kgr::WholeRangeLineIndex(g), result);
+    for (int g = 1; g <= kgr::GearCount; ++g) FillChartLine(kgr::GearLineIndex(g), result);
+    auto& band = dynamic_cast<TChartShape&>(*Chart1->SeriesAt(kgr::PowerBandIndex));
     band.SetX0(result.PowerBand->X0);
     band.SetY0(result.PowerBand->Y0);
     band.SetX1(result.PowerBand->X1);
     band.SetY1(result.PowerBand->Y1);
+}
+
+void TForm1::FillChartLine(int index, const kgr::TGearingResult& result) {
+    TChartSeries* series = Chart1->SeriesAt(index);
+    series->ClearPoints();
+    for (const kgr::TPointXY& point : result.Points[static_cast<size_t>(index)])
+        series->AddPointXY(point.x, point.y, std::string(), clDefault);
 }
 
 void TForm1::FieldChanged(QLineEdit* field, TPresetList& list) {

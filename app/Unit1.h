@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/catalogs.h"
+#include "app/core/catalogs.h"
 
 class QComboBox;
 class QGroupBox;
@@ -122,6 +122,7 @@ class TForm1 : public QWidget {
     void FieldChanged(QLineEdit* field, TPresetList& list);
     // Empties the twelve lines and, when the result is drawn, refills them and moves the power band.
     void ShowOnChart(const kgr::TGearingResult& result);
+    void FillChartLine(int index, const kgr::TGearingResult& result);
     void SelectPreset(kgr::TCatalogKind kind, const TPresetList& list, const std::vector<QLineEdit*>& fields);
 
     // Owns the chart's series; destroyed before the controls, so the series leave the chart first.

@@ -1,7 +1,7 @@
 // Kestrigo: the gearing calculator's window, with its catalogs beside the executable.
 #include <QApplication>
 
-#include "Unit1.h"
+#include "app/Unit1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

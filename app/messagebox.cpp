@@ -1,8 +1,8 @@
-#include "messagebox.h"
+#include "app/messagebox.h"
 
 #include <QMessageBox>
 
-#include "core/messages.h"
+#include "app/core/messages.h"
 
 void TMessageBox::ShowError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kgr::AppStrings::ErrorTitle),

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogs.h"
+#include "app/core/catalogs.h"
 
 // Shows each message in a modal box titled "エラー" with the error icon and one "OK" button.
 class TMessageBox : public kgr::IMessageSink {

@@ -1,4 +1,4 @@
-#include "presetlist.h"
+#include "app/presetlist.h"
 
 #include <QComboBox>
 #include <QStyledItemDelegate>

@@ -3,7 +3,7 @@
 
 #include <QMetaObject>
 
-#include "core/catalogs.h"
+#include "app/core/catalogs.h"
 
 class QComboBox;
 

@@ -1,4 +1,4 @@
-#include "speedtablemodel.h"
+#include "app/speedtablemodel.h"
 
 #include <QHeaderView>
 #include <QTableView>

@@ -4,7 +4,7 @@
 
 #include <QAbstractTableModel>
 
-#include "core/gearing.h"
+#include "app/core/gearing.h"
 
 class QTableView;
 

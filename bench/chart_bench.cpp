@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <array>
 
+#include "app/gearchart.h"
 #include "chart/chart.h"
-#include "chart/chart1config.h"
 #include "chart/component.h"
 #include "chart/series.h"
 #include "chart/shape.h"

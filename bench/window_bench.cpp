@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "Unit1.h"
-#include "messagebox.h"
+#include "app/Unit1.h"
+#include "app/messagebox.h"
 
 namespace {
 

@@ -109,7 +109,7 @@ class TCustomChartAxis {
     bool Logarithmic() const { return logarithmic_; }
     void SetLogarithmic(bool value);  // AxisException on a date-time axis or a range below 0
     int LogarithmicBase() const { return logarithmicBase_; }
-    void SetLogarithmicBase(int value);  // AxisException below 2
+    void SetLogarithmicBase(int value);  // AxisException at 2 or below
     double Maximum() const { return maximum_; }
     void SetMaximum(double value);  // AxisException below Minimum unless loading
     double Minimum() const { return minimum_; }

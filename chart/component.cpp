@@ -30,9 +30,13 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
     return it == components_.end() ? nullptr : *it;
 }
 
-bool TComponent::IsLoading() const { return loading_ || (owner_ && owner_->IsLoading()); }
+bool TComponent::IsLoading() const {
+    return loading_ || (owner_ && owner_->IsLoading());
+}
 
-void TComponent::BeginLoading() { loading_ = true; }
+void TComponent::BeginLoading() {
+    loading_ = true;
+}
 
 void TComponent::EndLoading() {
     loading_ = false;

@@ -8,7 +8,7 @@
 #include <vector>
 
 class TComponent {
-public:
+  public:
     explicit TComponent(TComponent* owner = nullptr);
     virtual ~TComponent();
     TComponent(const TComponent&) = delete;
@@ -29,11 +29,11 @@ public:
     // Ends loading and runs Loaded on this component and then on every owned component.
     void EndLoading();
 
-protected:
+  protected:
     // Runs once when loading ends; the place to resolve references stored by name.
     virtual void Loaded() {}
 
-private:
+  private:
     void Insert(TComponent* component) { components_.push_back(component); }
     void Remove(TComponent* component);
 

@@ -6,34 +6,34 @@
 
 // Raised for rejected chart property values.
 class ChartException : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Raised for rejected axis property values.
 class AxisException : public ChartException {
-public:
+  public:
     using ChartException::ChartException;
 };
 
 // Raised for rejected legend property values.
 class LegendException : public ChartException {
-public:
+  public:
     using ChartException::ChartException;
 };
 
 // List index and capacity errors.
 class EListError : public std::out_of_range {
-public:
+  public:
     using std::out_of_range::out_of_range;
 };
 
 // Message texts, kept in one place; "%d" and "%s" are filled by FormatMessage.
 namespace ChartStrings {
-extern const char* const ListIndexError;         // "リストのインデックスが範囲を超えています (%d)"
-extern const char* const ListCapacityError;      // "リストの容量が超えました (%d)"
-extern const char* const DataSourceNoParent;     // "ParentChart プロパティが…"
-extern const char* const DataSourceInvalid;      // "%s は DataSource プロパティには指定できません。"
+extern const char* const ListIndexError;  // "リストのインデックスが範囲を超えています (%d)"
+extern const char* const ListCapacityError;   // "リストの容量が超えました (%d)"
+extern const char* const DataSourceNoParent;  // "ParentChart プロパティが…"
+extern const char* const DataSourceInvalid;  // "%s は DataSource プロパティには指定できません。"
 extern const char* const CircularDataSource;     // "系列の循環参照は許されません"
 extern const char* const AxisIncrement;          // Increment < 0
 extern const char* const AxisMinimum;            // Minimum > Maximum
@@ -48,12 +48,12 @@ extern const char* const Chart3DPercent;         // "%d" "%d": 1 and 100
 extern const char* const LegendColorWidth;
 extern const char* const LegendTopPos;
 extern const char* const LegendFirstValue;
-extern const char* const AngleRange;             // "%sの角度は 0 から 359 の間でなければなりません"
+extern const char* const AngleRange;  // "%sの角度は 0 から 359 の間でなければなりません"
 extern const char* const MaxPointsPerPage;
-extern const char* const DefaultFontName;        // "ＭＳ Ｐ明朝"
-extern const char* const DefaultFontSize;        // "9"
-extern const char* const ValueListXName;         // "X"
-extern const char* const ValueListYName;         // "Y"
+extern const char* const DefaultFontName;  // "ＭＳ Ｐ明朝"
+extern const char* const DefaultFontSize;  // "9"
+extern const char* const ValueListXName;   // "X"
+extern const char* const ValueListYName;   // "Y"
 }  // namespace ChartStrings
 
 // Fills the "%d" and "%s" placeholders of a message, in order.

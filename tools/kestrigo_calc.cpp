@@ -119,8 +119,9 @@ void WriteCells(std::ostream& out, const kgr::TGearingResult& result, long long 
 
 void WritePoints(std::ostream& out, const kgr::TGearingResult& result) {
     out << "\"Points\": [";
-    for (int series = 1; series <= kgr::TGearingResult::kSeriesCount; ++series) {
-        out << (series > 1 ? ",\n  [" : "\n  [");
+    // Every line series in list order; the power band follows as its own object.
+    for (int series = kgr::PowerBandIndex + 1; series < kgr::ChartSeriesCount; ++series) {
+        out << (series > kgr::PowerBandIndex + 1 ? ",\n  [" : "\n  [");
         const auto& points = result.Points[series];
         for (std::size_t i = 0; i < points.size(); ++i)
             out << (i ? ", [" : "[") << JsonNumber(points[i].x) << ", " << JsonNumber(points[i].y) << "]";

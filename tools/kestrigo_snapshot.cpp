@@ -14,13 +14,13 @@
 #include <optional>
 #include <vector>
 
-#include "Unit1.h"
+#include "app/Unit1.h"
+#include "app/messagebox.h"
+#include "app/speedtablemodel.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/series.h"
-#include "messagebox.h"
-#include "speedtablemodel.h"
-#include "useractions.h"
+#include "tools/replay/useractions.h"
 
 namespace {
 

@@ -23,14 +23,14 @@ enum class TWriteMode {
     wmTireDiameter,  // dia, wid, flt combined into one diameter, general format
 };
 
-struct TCatalogSpec {
+struct TCatalogDescriptor {
     const char* FileName;
     const char* Keys[6];
     int KeyCount;
     TWriteMode Mode;
 };
 
-constexpr TCatalogSpec CatalogSpecs[] = {
+constexpr TCatalogDescriptor CatalogDescriptors[] = {
     {"primary.ini", {"ratio"}, 1, TWriteMode::wmGeneral},
     {"transmission.ini", {"1st", "2nd", "3rd", "4th", "5th", "6th"}, 6, TWriteMode::wmEachFixed},
     {"drive.ini", {"ratio"}, 1, TWriteMode::wmGeneral},
@@ -42,8 +42,8 @@ constexpr TCatalogSpec CatalogSpecs[] = {
 // claiming two billion entries cannot bury the user in dialogs.
 constexpr int MaxNoValueMessages = 3;
 
-const TCatalogSpec& SpecOf(TCatalogKind kind) {
-    return CatalogSpecs[static_cast<int>(kind)];
+const TCatalogDescriptor& DescriptorOf(TCatalogKind kind) {
+    return CatalogDescriptors[static_cast<int>(kind)];
 }
 
 void ShowError(const TCatalogContext& context, const std::string& text) {
@@ -135,11 +135,11 @@ void Write(std::span<const TFieldWriter> fields, std::size_t field, const std::s
 }  // namespace
 
 const char* CatalogFileName(TCatalogKind kind) {
-    return SpecOf(kind).FileName;
+    return DescriptorOf(kind).FileName;
 }
 
 int CatalogFieldCount(TCatalogKind kind) {
-    return SpecOf(kind).Mode == TWriteMode::wmEachFixed ? SpecOf(kind).KeyCount : 1;
+    return DescriptorOf(kind).Mode == TWriteMode::wmEachFixed ? DescriptorOf(kind).KeyCount : 1;
 }
 
 void LoadCatalog(const TCatalogContext& context, const std::string& fileName, IPresetList& list) {
@@ -173,18 +173,18 @@ double ReadCatalogValue(const TCatalogContext& context, const std::string& fileN
 void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPresetList& list,
                   std::span<const TFieldWriter> fields) {
     if (list.ItemIndex() <= 0) return;
-    const TCatalogSpec& spec = SpecOf(kind);
+    const TCatalogDescriptor& catalog = DescriptorOf(kind);
     // ItemIndex is read afresh for every key: a field's change handler may have moved it.
     const auto read = [&](int key) {
-        return ReadCatalogValue(context, spec.FileName, spec.Keys[key], list.ItemIndex());
+        return ReadCatalogValue(context, catalog.FileName, catalog.Keys[key], list.ItemIndex());
     };
     const char separator = context.DecimalSeparator;
-    switch (spec.Mode) {
+    switch (catalog.Mode) {
         case TWriteMode::wmGeneral:
             Write(fields, 0, FormatGeneral(read(0), separator));
             break;
         case TWriteMode::wmEachFixed:
-            for (int key = 0; key < spec.KeyCount; ++key) {
+            for (int key = 0; key < catalog.KeyCount; ++key) {
                 Write(fields, static_cast<std::size_t>(key), FormatFixed(read(key), 3, 3, separator));
             }
             break;

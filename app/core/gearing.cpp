@@ -122,9 +122,9 @@ bool AllFinite(const std::vector<TPointXY>& points) {
 bool FillChart(TGearingResult& result, const TParsedInputs& in) {
     const TGearLines lines(in);
     if (!lines.TableMaximum(result.MaxSpeed)) return false;
-    for (int g = 1; g <= 6; ++g) {
-        result.Points[6 + g] = lines.WholeRange(g);
-        result.Points[g] = lines.UsedPart(g);
+    for (int g = 1; g <= GearCount; ++g) {
+        result.Points[WholeRangeLineIndex(g)] = lines.WholeRange(g);
+        result.Points[GearLineIndex(g)] = lines.UsedPart(g);
     }
     result.PowerBand = TPowerBand{0, in.PBLowK * 1000 - 1.0, result.MaxSpeed, in.PBHighK * 1000.0};
     return std::all_of(result.Points.begin(), result.Points.end(), AllFinite);

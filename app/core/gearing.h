@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/core/seriesroles.h"
+
 namespace kgr {
 
 // The input texts in the order of the input table.
@@ -39,7 +41,6 @@ struct TPowerBand {
 class TGearingResult {
   public:
     static constexpr int kColCount = 7;
-    static constexpr int kSeriesCount = 12;
 
     // False when an input failed, primary, drive or driven is 0, or a result left the double range.
     bool Drawn = false;
@@ -47,8 +48,8 @@ class TGearingResult {
     int RowCount = 1;
     // Largest speed in the table, never below 0.
     double MaxSpeed = 0;
-    // Points[1] ... Points[12] are chart series 1 ... 12 in the order added; Points[0] stays empty.
-    std::array<std::vector<TPointXY>, kSeriesCount + 1> Points;
+    // The lines' points by chart series index (seriesroles.h); the power band's entry stays empty.
+    std::array<std::vector<TPointXY>, ChartSeriesCount> Points;
     // Set only when Drawn.
     std::optional<TPowerBand> PowerBand;
 

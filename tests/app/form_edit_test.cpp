@@ -10,15 +10,18 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <array>
 #include <functional>
+#include <string>
 
+#include "app/core/gearing.h"
+#include "app/core/seriesroles.h"
+#include "app/speedtablemodel.h"
 #include "chart/chart.h"
 #include "chart/series.h"
 #include "chart/shape.h"
-#include "core/gearing.h"
-#include "formfixture.h"
-#include "speedtablemodel.h"
-#include "useractions.h"
+#include "tests/app/formfixture.h"
+#include "tools/replay/useractions.h"
 
 namespace {
 
@@ -32,24 +35,24 @@ class FormEditTest : public FormTest {
 
     TForm1& Form() { return *form_; }
 
-    // What ComputeGearing makes of the fields as they stand.
-    kgr::TGearingResult Expected() const {
-        kgr::TGearingInputs in;
-        in.MaxRpm = form_->E_MaxRPM->text().toStdString();
-        in.PBLow = form_->E_PBLow->text().toStdString();
-        in.PBHigh = form_->E_PBHigh->text().toStdString();
-        in.Ratio1 = form_->E_Ratio1->text().toStdString();
-        in.Ratio2drv = form_->E_Ratio2drv->text().toStdString();
-        in.Ratio2drvn = form_->E_Ratio2drvn->text().toStdString();
-        in.Tire = form_->E_Tire->text().toStdString();
-        const QLineEdit* gears[] = {form_->E_RatioT1, form_->E_RatioT2, form_->E_RatioT3,
-                                    form_->E_RatioT4, form_->E_RatioT5, form_->E_RatioT6};
-        for (size_t g = 0; g < 6; ++g) in.RatioT[g] = gears[g]->text().toStdString();
-        return kgr::ComputeGearing(in, '.');
+    // The inputs that the test catalogs' defaults write into the fields.
+    static kgr::TGearingInputs Defaults() {
+        return {"10", "6", "8", "3", "15", "45", "599.8", {"2.5", "1.8", "1.4", "1.15", "1", "0"}};
+    }
+
+    static kgr::TGearingResult Computed(const kgr::TGearingInputs& inputs) {
+        return kgr::ComputeGearing(inputs, '.');
+    }
+
+    static kgr::TGearingInputs WithGears(std::array<std::string, 6> gears) {
+        kgr::TGearingInputs inputs = Defaults();
+        inputs.RatioT = std::move(gears);
+        return inputs;
     }
 
     void ExpectChartShows(const kgr::TGearingResult& expected) {
-        for (int i = 1; i <= 12; ++i) {
+        for (int i = 0; i < kgr::ChartSeriesCount; ++i) {
+            if (i == kgr::PowerBandIndex) continue;
             const TChartSeries& series = *form_->Chart1->SeriesAt(i);
             const auto& points = expected.Points[static_cast<size_t>(i)];
             ASSERT_EQ(series.PointCount(), static_cast<int>(points.size())) << "series " << i;
@@ -68,7 +71,7 @@ TEST_F(FormEditTest, StartsWithTheDefaultsOfTheCatalogs) {
     EXPECT_EQ(Form().E_RatioT6->text(), "0.000");
     EXPECT_EQ(Form().E_Tire->text(), "599.8");
     EXPECT_EQ(Form().GridModel().Cells(1, 9), "40.2");  // 8000 rpm in first gear
-    ExpectChartShows(Expected());
+    ExpectChartShows(Computed(Defaults()));
 }
 
 TEST_F(FormEditTest, TypingIntoAGearFieldShowsUserAndRecalculatesAfterEveryKeystroke) {
@@ -78,8 +81,8 @@ TEST_F(FormEditTest, TypingIntoAGearFieldShowsUserAndRecalculatesAfterEveryKeyst
     EXPECT_EQ(Form().C_RatioT->currentIndex(), 0);
     EXPECT_EQ(Form().C_RatioT->currentText(), "(USER)");
     EXPECT_EQ(Form().E_RatioT3->text(), "1.25");
-    EXPECT_EQ(Form().GridModel().Cells(3, 9), Expected().Cell(3, 9).c_str());
-    ExpectChartShows(Expected());
+    EXPECT_EQ(Form().GridModel().Cells(3, 9), "80.4");  // 8000 rpm in third gear
+    ExpectChartShows(Computed(WithGears({"2.5", "1.8", "1.25", "1.15", "1", "0"})));
     // The other lists keep their entries.
     EXPECT_EQ(Form().C_Ratio1->currentIndex(), 1);
     EXPECT_EQ(Form().C_Tire->currentIndex(), 1);
@@ -92,7 +95,10 @@ TEST_F(FormEditTest, AnUnparsableIntermediateTextShowsTheFailedInputTableUntilIt
     EXPECT_EQ(grid.Cells(0, 1), "0rpm");
     EXPECT_EQ(grid.Cells(1, 0), "1st");
     for (int col = 1; col < 7; ++col) EXPECT_EQ(grid.Cells(col, 1), "");
-    for (int i = 1; i <= 12; ++i) EXPECT_EQ(Form().Chart1->SeriesAt(i)->PointCount(), 0);
+    for (int i = 0; i < kgr::ChartSeriesCount; ++i) {
+        if (i == kgr::PowerBandIndex) continue;
+        EXPECT_EQ(Form().Chart1->SeriesAt(i)->PointCount(), 0) << i;
+    }
 
     TypeAsUser(*Form().E_RatioT3, QString());
     EXPECT_EQ(Form().E_RatioT3->text(), "");
@@ -101,7 +107,7 @@ TEST_F(FormEditTest, AnUnparsableIntermediateTextShowsTheFailedInputTableUntilIt
     TypeAsUser(*Form().E_RatioT3, QStringLiteral("1.4"));
     EXPECT_EQ(grid.RowCount(), 12);
     EXPECT_EQ(grid.Cells(1, 9), "40.2");
-    ExpectChartShows(Expected());
+    ExpectChartShows(Computed(Defaults()));
 }
 
 TEST_F(FormEditTest, FailedInputKeepsThePowerBandWhereItWas) {
@@ -122,9 +128,10 @@ TEST_F(FormEditTest, ATransmissionPickKeepsItsEntryShownWhileSixFieldsChange) {
     EXPECT_EQ(Form().E_RatioT5->text(), "1.100");
     EXPECT_EQ(Form().E_RatioT6->text(), "1.000");
     EXPECT_EQ(Form().Recalculations(), before + 6);
-    ExpectChartShows(Expected());
-    const auto& band = dynamic_cast<const TChartShape&>(*Form().Chart1->SeriesAt(0));
-    EXPECT_EQ(band.X1(), Expected().MaxSpeed);
+    const auto six = Computed(WithGears({"3", "2", "1.5", "1.2", "1.1", "1"}));
+    ExpectChartShows(six);
+    const auto& band = dynamic_cast<const TChartShape&>(*Form().Chart1->SeriesAt(kgr::PowerBandIndex));
+    EXPECT_EQ(band.X1(), six.MaxSpeed);
 }
 
 TEST_F(FormEditTest, APickRightAfterEditingAGearKeepsThePickedEntryShown) {
@@ -169,7 +176,11 @@ TEST_F(FormEditTest, EngineSpeedAndPowerBandFieldsNeverResetAList) {
         EXPECT_EQ(list->currentIndex(), 1) << list->objectName().toStdString();
     EXPECT_EQ(Form().GridModel().RowCount(), 14);
     EXPECT_EQ(Form().GridModel().Cells(0, 13), "12000rpm");
-    ExpectChartShows(Expected());
+    kgr::TGearingInputs inputs = Defaults();
+    inputs.MaxRpm = "12";
+    inputs.PBLow = "5";
+    inputs.PBHigh = "9";
+    ExpectChartShows(Computed(inputs));
 }
 
 TEST_F(FormEditTest, EveryRatioFieldResetsOnlyItsOwnList) {
@@ -216,7 +227,10 @@ std::vector<std::string> SeriesEvents(TForm1& form, const std::function<void()>&
 TEST_F(FormEditTest, ARecalculationEmptiesAllLinesThenRefillsSilverBeforeColouredEachEmptiedAgain) {
     std::vector<std::string> expected;
     for (int i = 1; i <= 12; ++i) expected.push_back("C" + std::to_string(i));
-    for (int i : {7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6}) {
+    std::vector<int> refillOrder;
+    for (int g = 1; g <= kgr::GearCount; ++g) refillOrder.push_back(kgr::WholeRangeLineIndex(g));
+    for (int g = 1; g <= kgr::GearCount; ++g) refillOrder.push_back(kgr::GearLineIndex(g));
+    for (int i : refillOrder) {
         const std::string index = std::to_string(i);
         expected.insert(expected.end(), {"C" + index, "A" + index, "A" + index});
     }

@@ -11,13 +11,13 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "app/core/catalogs.h"
+#include "app/core/numbertext.h"
+#include "app/speedtablemodel.h"
 #include "chart/chart.h"
 #include "chart/series.h"
 #include "chart/shape.h"
-#include "core/catalogs.h"
-#include "core/numbertext.h"
-#include "formfixture.h"
-#include "speedtablemodel.h"
+#include "tests/app/formfixture.h"
 
 namespace {
 

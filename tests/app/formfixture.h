@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "Unit1.h"
-#include "messagebox.h"
+#include "app/Unit1.h"
+#include "app/messagebox.h"
 
 class FormTest : public ::testing::Test {
   protected:

@@ -1,6 +1,6 @@
 // The drop-down list adapter: only a user's pick raises OnSelect, and a filled list keeps "nothing
 // selected" until something is chosen.
-#include "presetlist.h"
+#include "app/presetlist.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 
-#include "useractions.h"
+#include "tools/replay/useractions.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The speed table model: grid terms over the view's terms, fixed cells, and row changes that touch
 // only the difference between the old and the new table.
-#include "speedtablemodel.h"
+#include "app/speedtablemodel.h"
 
 #include <gtest/gtest.h>
 
 #include <QTableView>
 
-#include "core/gearing.h"
+#include "app/core/gearing.h"
 
 namespace {
 

@@ -88,6 +88,7 @@ TEST(AxisProperties, RejectedValuesRaiseAndKeepTheOldValue) {
     EXPECT_THROW(axis->SetLabelsAngle(360), ChartException);
     EXPECT_EQ(axis->LabelsAngle(), 0);
     axis->SetLabelsAngle(359);
+    EXPECT_EQ(axis->LabelsAngle(), 359);
     EXPECT_THROW(axis->Title()->SetAngle(-1), ChartException);
     EXPECT_EQ(axis->Title()->Angle(), 90);
     axis->SetMinimum(-5);

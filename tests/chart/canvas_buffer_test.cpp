@@ -1,6 +1,6 @@
 // The off-screen buffer: reuse, re-creation, clean repaints, unbuffered drawing, defaults.
-#include "canvas_fixture.h"
 #include "chart/view3d.h"
+#include "tests/chart/canvas_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Clip regions: Right and Bottom exclusive, nested ones intersect, RemoveClip removes all.
-#include "canvas_fixture.h"
 #include "chart/view3d.h"
+#include "tests/chart/canvas_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // governed by the background mode.
 #include <functional>
 
-#include "canvas_fixture.h"
+#include "tests/chart/canvas_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Lines, rectangles and polygons keep the surface's pixel conventions.
 #include <array>
 
-#include "canvas_fixture.h"
+#include "tests/chart/canvas_fixture.h"
 
 namespace {
 

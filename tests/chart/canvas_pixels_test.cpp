@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <climits>
 
-#include "canvas_fixture.h"
 #include "chart/view3d.h"
+#include "tests/chart/canvas_fixture.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <climits>
 #include <optional>
 
-#include "canvas_fixture.h"
 #include "chart/errors.h"
+#include "tests/chart/canvas_fixture.h"
 
 namespace {
 
@@ -86,11 +86,6 @@ TEST_F(CanvasText, EmptyTextDrawsNothing) {
     surface_.ApplyBackMode(bmOpaque);
     surface_.PutText(5, 5, "");
     EXPECT_EQ(CountOf(clWhite), kWidth * kHeight);
-}
-
-TEST(CanvasAngle, ValidateAngleAcceptsZeroTo359) {
-    EXPECT_NO_THROW(TChartCanvas::ValidateAngle(0, "軸ラベル"));
-    EXPECT_NO_THROW(TChartCanvas::ValidateAngle(359, "軸ラベル"));
 }
 
 TEST(CanvasAngle, ValidateAngleRejectsOutsideWithTheDescription) {

@@ -11,7 +11,7 @@
 #include "chart/colors.h"
 #include "chart/errors.h"
 #include "chart/fastline.h"
-#include "chart_test_support.h"
+#include "tests/chart/chart_test_support.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "chart/chart.h"
 #include "chart/errors.h"
 #include "chart/series.h"
-#include "chart_test_support.h"
+#include "tests/chart/chart_test_support.h"
 
 namespace {
 

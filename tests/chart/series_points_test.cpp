@@ -6,7 +6,7 @@
 
 #include "chart/errors.h"
 #include "chart/series.h"
-#include "chart_test_support.h"
+#include "tests/chart/chart_test_support.h"
 
 namespace {
 

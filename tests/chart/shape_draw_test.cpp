@@ -13,7 +13,7 @@
 #include "chart/colors.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
-#include "chart_test_support.h"
+#include "tests/chart/chart_test_support.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "gearing_test_support.h"
+#include "tests/core/gearing_test_support.h"
 
 namespace kgr {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "app/core/formulas.h"
 #include "app/core/numbertext.h"
-#include "gearing_test_support.h"
+#include "tests/core/gearing_test_support.h"
 
 namespace kgr {
 namespace {

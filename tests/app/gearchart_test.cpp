@@ -1,16 +1,20 @@
-// The gear chart as the window configures it: layout figures, list order and the frame.
+// The gear chart as the window configures it, judged by what it paints: lines, band, layout, frame.
+#include "app/gearchart.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <set>
+#include <utility>
 
+#include "app/core/seriesroles.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
-#include "chart/chart1config.h"
 #include "chart/colors.h"
 #include "chart/component.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
-#include "chart_test_support.h"
+#include "tests/chart/chart_test_support.h"
 
 namespace {
 
@@ -20,84 +24,77 @@ class GearChart : public ::testing::Test {
     // A gear line through the origin and its silver full-range twin.
     void FillGear(int gear, double speedAt1000) {
         for (int rpm = 0; rpm <= 10; ++rpm) {
-            series[static_cast<size_t>(gear)]->AddPointXY(speedAt1000 * rpm, rpm * 1000.0);
-            series[static_cast<size_t>(gear + 6)]->AddPointXY(speedAt1000 * rpm, rpm * 1000.0);
+            series[static_cast<size_t>(kgr::GearLineIndex(gear))]->AddPointXY(speedAt1000 * rpm,
+                                                                              rpm * 1000.0);
+            series[static_cast<size_t>(kgr::WholeRangeLineIndex(gear))]->AddPointXY(speedAt1000 * rpm,
+                                                                                    rpm * 1000.0);
         }
     }
     TComponent form;
     TChart chart;
-    std::array<TChartSeries*, 13> series{};
+    std::array<TChartSeries*, kgr::ChartSeriesCount> series{};
 };
 
-TEST_F(GearChart, SeriesInListOrderWithTheirSettings) {
-    ASSERT_EQ(chart.CountSeries(), 13);
-    EXPECT_EQ(chart.SeriesAt(0)->Name(), "Series13");
-    EXPECT_EQ(chart.SeriesAt(7)->Name(), "Series8");
-    EXPECT_EQ(chart.SeriesAt(8)->Name(), "Series7");
-    auto* band = dynamic_cast<TChartShape*>(chart.SeriesAt(0));
-    ASSERT_NE(band, nullptr);
-    EXPECT_EQ(band->SeriesColor(), clWhite);
-    EXPECT_EQ(band->Brush()->Color(), 11187711);  // kept after SeriesColor was set first
-    EXPECT_DOUBLE_EQ(band->X1(), 21.875);
-    auto* first = dynamic_cast<TFastLineSeries*>(chart.SeriesAt(1));
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->SeriesColor(), 0xFF5955);
-    EXPECT_EQ(first->LinePen()->Width(), 3);
-    EXPECT_FALSE(chart.IsLoading());
-    EXPECT_FALSE(chart.BottomAxis()->AutomaticMinimum());
-    EXPECT_TRUE(chart.BottomAxis()->AutomaticMaximum());
+// The run of non-white pixels on row y around column x: its width and its middle colour.
+std::pair<int, QRgb> RunAt(const QImage& image, int x, int y) {
+    const QRgb white = Rgb(clWhite);
+    while (x > 0 && image.pixel(x - 1, y) != white) --x;
+    int right = x;
+    while (right + 1 < image.width() && image.pixel(right + 1, y) != white) ++right;
+    return {right - x + 1, image.pixel((x + right) / 2, y)};
 }
 
-TEST_F(GearChart, PanelAndAxesAsTheWindowConfiguresThem) {
-    EXPECT_EQ(chart.width(), 477);
-    EXPECT_EQ(chart.height(), 276);
-    EXPECT_EQ(chart.Color(), clWhite);
-    EXPECT_EQ(chart.BevelOuter(), bvNone);
-    EXPECT_EQ(chart.BevelInner(), bvNone);
-    EXPECT_EQ(chart.BorderWidth(), 3);
-    EXPECT_EQ(chart.BorderStyle(), bsSingle);
-    EXPECT_EQ(chart.MarginLeft() + chart.MarginTop() + chart.MarginRight() + chart.MarginBottom(), 8);
-    EXPECT_FALSE(chart.View3D());
-    EXPECT_FALSE(chart.View3DWalls());
-    EXPECT_FALSE(chart.Title()->Visible());
-    EXPECT_EQ(chart.Title()->Text(), std::vector<std::string>{"TChart"});
-    EXPECT_FALSE(chart.Legend()->Visible());
-    EXPECT_FALSE(chart.AllowZoom());
-    EXPECT_EQ(chart.AllowPanning(), pmNone);
-    EXPECT_EQ(chart.BackWall()->Color(), clDefault);
-    EXPECT_EQ(chart.BackWall()->Brush()->Style(), bsClear);
-    EXPECT_EQ(chart.BackWall()->Brush()->Color(), clWhite);
-    const std::pair<TChartAxis*, const char*> axes[] = {{chart.BottomAxis(), "km/h"},
-                                                        {chart.LeftAxis(), "RPM"}};
-    for (const auto& [axis, title] : axes) {
-        EXPECT_EQ(axis->Title()->Caption(), title);
-        EXPECT_FALSE(axis->Automatic());
-        EXPECT_FALSE(axis->ExactDateTime());
-        EXPECT_EQ(axis->Grid()->Color(), clSilver);
-        EXPECT_EQ(axis->Axis()->Width(), 1);
-        for (const TFont* font : {axis->LabelsFont(), axis->Title()->Font()}) {
-            EXPECT_EQ(font->Name(), "ＭＳ ゴシック");
-            EXPECT_EQ(font->Height(), -12);
-            EXPECT_EQ(font->Color(), clBlack);
+TEST_F(GearChart, GearLinesPaintThickInDistinctColoursAndWholeRangeLinesThinSilver) {
+    std::set<QRgb> gearColours;
+    for (int gear = 1; gear <= kgr::GearCount; ++gear) {
+        for (int index : {kgr::GearLineIndex(gear), kgr::WholeRangeLineIndex(gear)}) {
+            for (TChartSeries* s : series) s->ClearPoints();
+            // Up the middle of the plot off the grid, then along the top to set the axis maximum.
+            series[static_cast<size_t>(index)]->AddPointXY(52, 0);
+            series[static_cast<size_t>(index)]->AddPointXY(52, 10000);
+            series[static_cast<size_t>(index)]->AddPointXY(100, 10000);
+            const QImage image = chart.RenderToImage();
+            const auto [width, colour] =
+                RunAt(image, chart.BottomAxis()->PixelOf(52.0), chart.LeftAxis()->PixelOf(2500.0));
+            if (index == kgr::GearLineIndex(gear)) {
+                EXPECT_EQ(width, 3) << gear;
+                EXPECT_NE(colour, Rgb(clSilver)) << gear;
+                EXPECT_NE(colour, Rgb(clBlack)) << gear;
+                gearColours.insert(colour);
+            } else {
+                EXPECT_EQ(width, 1) << gear;
+                EXPECT_EQ(colour, Rgb(clSilver)) << gear;
+            }
         }
     }
-    EXPECT_EQ(chart.BottomAxis()->Increment(), 5);
-    EXPECT_EQ(chart.LeftAxis()->Increment(), 1000);
-    for (int i = 0; i < 13; ++i) {
-        const TChartSeries* s = chart.SeriesAt(i);
-        EXPECT_FALSE(s->Marks()->Visible()) << i;
-        EXPECT_EQ(s->XValues()->Order(), loAscending) << i;
-        EXPECT_EQ(s->YValues()->Order(), loNone) << i;
-        EXPECT_EQ(s->ShowInLegend(), i >= 1 && i <= 6) << i;
-    }
-    auto* band = dynamic_cast<TChartShape*>(chart.SeriesAt(0));
-    ASSERT_NE(band, nullptr);
-    EXPECT_EQ(band->Style(), chasRectangle);
-    EXPECT_EQ(band->XYStyle(), xysAxis);
-    EXPECT_EQ(band->Brush()->Style(), bsDiagCross);
-    EXPECT_FALSE(band->Pen()->Visible());
-    EXPECT_FALSE(band->Transparent());
-    EXPECT_TRUE(band->Text().empty());
+    EXPECT_EQ(gearColours.size(), static_cast<size_t>(kgr::GearCount));
+}
+
+TEST_F(GearChart, NothingButThePlotAboveAndRightOfIt) {
+    // No chart title, no legend: above the plot rectangle and right of it the panel stays white (the
+    // end labels of the axes may reach past its corners).
+    for (int gear = 1; gear <= kgr::GearCount; ++gear) FillGear(gear, 12.0 + 6 * gear);
+    const QImage image = chart.RenderToImage();
+    const TRect r = chart.PlotRect();
+    for (int y = 3; y < r.Top; ++y)
+        for (int x = r.Left; x < image.width() - 3; ++x)
+            ASSERT_EQ(image.pixel(x, y), Rgb(clWhite)) << x << "," << y;
+    for (int x = r.Right + 1; x < image.width() - 3; ++x)
+        for (int y = 3; y < r.Bottom; ++y) ASSERT_EQ(image.pixel(x, y), Rgb(clWhite)) << x << "," << y;
+}
+
+TEST_F(GearChart, AxisLabelsAndTitlesAreDarkTextInTheirBands) {
+    FillGear(1, 12.0);
+    const QImage image = chart.RenderToImage();
+    const TRect r = chart.PlotRect();
+    auto darkPixels = [&](int x0, int y0, int x1, int y1) {
+        int dark = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) dark += qGray(image.pixel(x, y)) < 96;
+        return dark;
+    };
+    EXPECT_GT(darkPixels(3, r.Top, r.Left - 2, r.Bottom), 100);                     // RPM labels and title
+    EXPECT_GT(darkPixels(r.Left, r.Bottom + 2, r.Right, image.height() - 3), 100);  // km/h labels and title
 }
 
 TEST_F(GearChart, BufferIsTheClientAreaInsideTheSunkenEdge) {
@@ -143,8 +140,10 @@ TEST_F(GearChart, FrameCoversAllFourEdgesOfThePlotRect) {
 
 TEST_F(GearChart, PowerBandLiesUnderTheLinesAndSilverOverColour) {
     // Gear 1 coloured up to 5000 rpm, its silver line over the full range: where both run, silver wins.
-    for (int rpm = 0; rpm <= 10; ++rpm) series[7]->AddPointXY(10.0 * rpm, rpm * 1000.0);
-    for (int rpm = 0; rpm <= 5; ++rpm) series[1]->AddPointXY(10.0 * rpm, rpm * 1000.0);
+    TChartSeries* silver = series[static_cast<size_t>(kgr::WholeRangeLineIndex(1))];
+    TChartSeries* gearLine = series[static_cast<size_t>(kgr::GearLineIndex(1))];
+    for (int rpm = 0; rpm <= 10; ++rpm) silver->AddPointXY(10.0 * rpm, rpm * 1000.0);
+    for (int rpm = 0; rpm <= 5; ++rpm) gearLine->AddPointXY(10.0 * rpm, rpm * 1000.0);
     const QImage image = chart.RenderToImage();
     const TCustomChartAxis* bottom = chart.BottomAxis();
     const TCustomChartAxis* left = chart.LeftAxis();

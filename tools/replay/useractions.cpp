@@ -1,4 +1,4 @@
-#include "useractions.h"
+#include "tools/replay/useractions.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,8 @@
-#include "chart/chart1config.h"
+#include "app/gearchart.h"
 
 #include <string>
 
+#include "app/core/seriesroles.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/chartparts.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-struct LineSpec {
+struct TLineLook {
     const char* name;
     const char* title;
     TColor colour;
@@ -19,14 +20,18 @@ struct LineSpec {
     bool inLegend;
 };
 
-// The twelve lines in list order after the power band.
-constexpr LineSpec Lines[12] = {
+// Gears 1 ... 6: the thick coloured line of the used part.
+constexpr TLineLook GearLines[kgr::GearCount] = {
     {"Series1", "1st", RGBColor(85, 89, 255), 3, true},  {"Series2", "2nd", RGBColor(85, 200, 255), 3, true},
     {"Series3", "3rd", RGBColor(0, 213, 106), 3, true},  {"Series4", "4th", RGBColor(165, 213, 0), 3, true},
     {"Series5", "5th", RGBColor(255, 204, 85), 3, true}, {"Series6", "6th", RGBColor(255, 85, 85), 3, true},
-    {"Series8", "1stGray", clSilver, 1, false},          {"Series7", "2ndGray", clSilver, 1, false},
-    {"Series9", "3rdGray", clSilver, 1, false},          {"Series10", "4thGray", clSilver, 1, false},
-    {"Series11", "5thGray", clSilver, 1, false},         {"Series12", "6thGray", clSilver, 1, false},
+};
+
+// Gears 1 ... 6: the thin silver line of the whole range (the form names gear 1's Series8).
+constexpr TLineLook WholeRangeLines[kgr::GearCount] = {
+    {"Series8", "1stGray", clSilver, 1, false},  {"Series7", "2ndGray", clSilver, 1, false},
+    {"Series9", "3rdGray", clSilver, 1, false},  {"Series10", "4thGray", clSilver, 1, false},
+    {"Series11", "5thGray", clSilver, 1, false}, {"Series12", "6thGray", clSilver, 1, false},
 };
 
 void SetAxisFont(TFont& font) {
@@ -96,14 +101,14 @@ TChartShape* NewPowerBand(TChart& chart, TComponent& owner) {
     return band;
 }
 
-TFastLineSeries* NewLine(TChart& chart, TComponent& owner, const LineSpec& spec) {
+TFastLineSeries* NewLine(TChart& chart, TComponent& owner, const TLineLook& look) {
     auto* line = new TFastLineSeries(&owner);  // owned by `owner`
-    line->SetName(spec.name);
-    line->SetTitle(spec.title);
-    line->SetShowInLegend(spec.inLegend);
-    line->SetSeriesColor(spec.colour);
-    line->LinePen()->SetColor(spec.colour);
-    line->LinePen()->SetWidth(spec.width);
+    line->SetName(look.name);
+    line->SetTitle(look.title);
+    line->SetShowInLegend(look.inLegend);
+    line->SetSeriesColor(look.colour);
+    line->LinePen()->SetColor(look.colour);
+    line->LinePen()->SetWidth(look.width);
     StoreValueOrders(*line);
     line->SetParentChart(&chart);
     return line;
@@ -111,14 +116,21 @@ TFastLineSeries* NewLine(TChart& chart, TComponent& owner, const LineSpec& spec)
 
 }  // namespace
 
-void ConfigureGearChart(TChart& chart, TComponent& owner, std::array<TChartSeries*, 13>* created) {
+void ConfigureGearChart(TChart& chart, TComponent& owner,
+                        std::array<TChartSeries*, kgr::ChartSeriesCount>* created) {
     chart.BeginLoading();
     ConfigurePanel(chart);
     ConfigureAxis(*chart.BottomAxis(), "km/h", 5);
     ConfigureAxis(*chart.LeftAxis(), "RPM", 1000);
-    std::array<TChartSeries*, 13> series{};
-    series[0] = NewPowerBand(chart, owner);
-    for (size_t i = 0; i < 12; ++i) series[i + 1] = NewLine(chart, owner, Lines[i]);
+    // Attached in list order, which seriesroles.h names.
+    static_assert(kgr::PowerBandIndex == 0 && kgr::GearLineIndex(1) == 1 &&
+                  kgr::WholeRangeLineIndex(1) == kgr::GearLineIndex(kgr::GearCount) + 1);
+    std::array<TChartSeries*, kgr::ChartSeriesCount> series{};
+    series[kgr::PowerBandIndex] = NewPowerBand(chart, owner);
+    for (int g = 1; g <= kgr::GearCount; ++g)
+        series[kgr::GearLineIndex(g)] = NewLine(chart, owner, GearLines[g - 1]);
+    for (int g = 1; g <= kgr::GearCount; ++g)
+        series[kgr::WholeRangeLineIndex(g)] = NewLine(chart, owner, WholeRangeLines[g - 1]);
     chart.EndLoading();
     if (created) *created = series;
 }

@@ -28,7 +28,8 @@ TScan ScanArguments(const std::vector<std::string>& args, const std::vector<TOpt
             std::find_if(specs.begin(), specs.end(), [&](const auto& s) { return s.Name == arg; });
         if (spec == specs.end()) return {{}, Texts::UnknownOption + arg};
         if (i + 1 >= args.size()) return {{}, Texts::MissingValue + arg};
-        if (!spec->Apply(args[++i])) return {{}, Texts::BadValue + arg + ": " + args[i]};
+        if (!spec->Apply(args[++i]))
+            return {{}, Texts::BadValue + arg + ": " + args[i] + Texts::Expects + spec->Expects + ")"};
     }
     return scan;
 }
@@ -91,11 +92,13 @@ char LocaleSeparator() {
 }
 
 TOptionSpec SeparatorOption(char& separator) {
-    return {"--decimal-separator", [&separator](std::string_view value) {
+    return {"--decimal-separator",
+            [&separator](std::string_view value) {
                 if (value.size() != 1) return false;
                 separator = value[0];
                 return true;
-            }};
+            },
+            Texts::ExpectSeparator};
 }
 
 }  // namespace kcalc

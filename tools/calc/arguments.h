@@ -11,10 +11,11 @@
 
 namespace kcalc {
 
-// One option and what to do with its value; Apply returns false for a bad value.
+// One option, what to do with its value (Apply returns false for a bad value) and what it expects.
 struct TOptionSpec {
     std::string_view Name;
     std::function<bool(std::string_view)> Apply;
+    const char* Expects;
 };
 
 // An Apply that stores what `parse` (text -> optional value) makes of the value.

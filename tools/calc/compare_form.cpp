@@ -42,9 +42,10 @@ std::string ComparisonJson(const TComparison& c, const TUnits& units, double cru
 TOutcome RunCompareForm(const std::vector<std::string>& args) {
     TCompareOptions options;
     options.Separator = LocaleSeparator();
-    const auto scan = ScanArguments(args, {SeparatorOption(options.Separator),
-                                           {"--units", Into(options.Units, ParseUnits)},
-                                           {"--cruise", Into(options.Cruise, ParsePositive)}});
+    const auto scan =
+        ScanArguments(args, {SeparatorOption(options.Separator),
+                             {"--units", Into(options.Units, ParseUnits), Texts::ExpectUnits},
+                             {"--cruise", Into(options.Cruise, ParsePositive), Texts::ExpectPositive}});
     if (!scan.Error.empty()) return {TOutcome::UsageError, {}, scan.Error};
     if (scan.Groups.size() != 2 || scan.Groups[0].size() != kgr::GearingInputCount ||
         scan.Groups[1].size() != kgr::GearingInputCount)

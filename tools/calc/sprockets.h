@@ -9,7 +9,8 @@
 
 namespace kcalc {
 
-// Tooth counts a search may span; keeps every search small (at most 250000 pairs).
+// Tooth counts a search may span; keeps every search small (at most 250000 pairs). The usage
+// texts (texts.h) name the same limit.
 constexpr long long kMaxTeeth = 500;
 
 struct TChain {

@@ -36,16 +36,17 @@ std::vector<TOptionSpec> SprocketSpecs(TSprocketOptions& o) {
         const auto g = ParseCount(v, 1);
         return g && *g <= 6 ? g : std::nullopt;
     };
-    return {SeparatorOption(o.Separator),
-            {"--front", Into(o.Front, teeth)},
-            {"--rear", Into(o.Rear, teeth)},
-            {"--gear", Into(o.Gear, gear)},
-            {"--top-speed", Into(o.TopSpeed, ParsePositive)},
-            {"--change", Into(o.Change, ParseChange)},
-            {"--count", Into(o.Count, [](std::string_view v) { return ParseCount(v, 1); })},
-            {"--units", Into(o.Units, ParseUnits)},
-            {"--pitch", Into(o.Pitch, ParsePositive)},
-            {"--centre", Into(o.Centre, ParsePositive)}};
+    return {
+        SeparatorOption(o.Separator),
+        {"--front", Into(o.Front, teeth), Texts::ExpectTeeth},
+        {"--rear", Into(o.Rear, teeth), Texts::ExpectTeeth},
+        {"--gear", Into(o.Gear, gear), Texts::ExpectGear},
+        {"--top-speed", Into(o.TopSpeed, ParsePositive), Texts::ExpectPositive},
+        {"--change", Into(o.Change, ParseChange), Texts::ExpectChange},
+        {"--count", Into(o.Count, [](std::string_view v) { return ParseCount(v, 1); }), Texts::ExpectCount},
+        {"--units", Into(o.Units, ParseUnits), Texts::ExpectUnits},
+        {"--pitch", Into(o.Pitch, ParsePositive), Texts::ExpectPositive},
+        {"--centre", Into(o.Centre, ParsePositive), Texts::ExpectPositive}};
 }
 
 // Why the options cannot make a search, or empty.

@@ -6,6 +6,7 @@
 #include "tools/calc/forms.h"
 #include "tools/calc/setup.h"
 #include "tools/calc/table_writers.h"
+#include "tools/calc/texts.h"
 
 namespace kcalc {
 
@@ -32,9 +33,9 @@ std::vector<TOptionSpec> TableSpecs(TTableOptions& o) {
         return ParseRange(v, 0, std::numeric_limits<long long>::max());
     };
     return {SeparatorOption(o.Separator),
-            {"--rows", Into(o.Rows, rows)},
-            {"--format", Into(o.Format, ParseFormat)},
-            {"--units", Into(o.Units, ParseUnits)}};
+            {"--rows", Into(o.Rows, rows), Texts::ExpectRows},
+            {"--format", Into(o.Format, ParseFormat), Texts::ExpectFormat},
+            {"--units", Into(o.Units, ParseUnits), Texts::ExpectUnits}};
 }
 
 // A comma inside the numbers would split csv fields: such tables use semicolons instead.

@@ -55,6 +55,18 @@ inline constexpr const char* CompareGroups = "compare expects 13 inputs, \"--\",
 inline constexpr const char* SprocketTarget = "sprockets needs exactly one of --top-speed and --change";
 inline constexpr const char* ChainNeedsBoth = "--pitch and --centre go together";
 
+// What a bad option value should have been.
+inline constexpr const char* Expects = " (expects ";
+inline constexpr const char* ExpectSeparator = "one character";
+inline constexpr const char* ExpectRows = "A:B with 0 <= A <= B";
+inline constexpr const char* ExpectFormat = "json, csv or tsv";
+inline constexpr const char* ExpectUnits = "kmh or mph";
+inline constexpr const char* ExpectPositive = "a number above 0, with a full stop";
+inline constexpr const char* ExpectChange = "a number above -100, with a full stop";
+inline constexpr const char* ExpectTeeth = "A:B with 1 <= A <= B <= 500";
+inline constexpr const char* ExpectGear = "a gear from 1 to 6";
+inline constexpr const char* ExpectCount = "a whole number from 1";
+
 // Input errors (exit status 1); the field name follows.
 inline constexpr const char* SetupPrefix = "setup ";
 inline constexpr const char* NotANumber = "not a valid number: ";

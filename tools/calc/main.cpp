@@ -11,9 +11,9 @@
 
 namespace {
 
-kcalc::TOutcome Run(std::vector<std::string> args) {
-    const bool help = std::find(args.begin(), args.end(), "--help") != args.end();
-    if (help) return {kcalc::TOutcome::Done, std::string(kcalc::Texts::Usage) + kcalc::Texts::Help, {}};
+kcalc::TOutcome Run(const std::vector<std::string>& args) {
+    if (std::find(args.begin(), args.end(), "--help") != args.end())
+        return {kcalc::TOutcome::Done, std::string(kcalc::Texts::Usage) + kcalc::Texts::Help, {}};
     if (std::find(args.begin(), args.end(), "--version") != args.end())
         return {kcalc::TOutcome::Done,
                 std::string(kcalc::Texts::Program) + " " + kgr::KestrigoVersion + "\n",

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "app/core/formulas.h"
 #include "app/core/numbertext.h"
@@ -13,52 +12,6 @@ namespace kgr {
 namespace {
 
 constexpr const char* kGearHeaders[6] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
-
-// Engine speeds are typed in thousands and multiplied by 1000 in 32-bit arithmetic (pbLowK also
-// less 1): a value whose product would leave that range counts as unparsable.
-constexpr std::int32_t kMaxThousands = std::numeric_limits<std::int32_t>::max() / 1000;
-
-struct TParsedInputs {
-    std::int32_t MaxK = 0;
-    std::int32_t PBLowK = 0;
-    std::int32_t PBHighK = 0;
-    double Primary = 0;
-    double Drive = 0;
-    double Driven = 0;
-    double Tire = 0;
-    std::array<double, 6> Gears{};
-};
-
-std::optional<std::int32_t> ParseThousands(const std::string& text) {
-    const auto value = ParseInteger(text);
-    if (!value || *value > kMaxThousands || *value < -kMaxThousands) return std::nullopt;
-    return value;
-}
-
-std::optional<TParsedInputs> ParseInputs(const TGearingInputs& in, char separator) {
-    TParsedInputs out;
-    const auto maxK = ParseThousands(in.MaxRpm);
-    const auto pbLowK = ParseThousands(in.PBLow);
-    const auto pbHighK = ParseThousands(in.PBHigh);
-    const auto primary = ParseFloat(in.Ratio1, separator);
-    const auto drive = ParseFloat(in.Ratio2drv, separator);
-    const auto driven = ParseFloat(in.Ratio2drvn, separator);
-    const auto tire = ParseFloat(in.Tire, separator);
-    if (!maxK || !pbLowK || !pbHighK || !primary || !drive || !driven || !tire) return std::nullopt;
-    for (std::size_t g = 0; g < out.Gears.size(); ++g) {
-        const auto gear = ParseFloat(in.RatioT[g], separator);
-        if (!gear) return std::nullopt;
-        out.Gears[g] = *gear;
-    }
-    out.MaxK = *maxK;
-    out.PBLowK = *pbLowK;
-    out.PBHighK = *pbHighK;
-    out.Primary = *primary;
-    out.Drive = *drive;
-    out.Driven = *driven;
-    out.Tire = *tire;
-    return out;
-}
 
 class TGearLines {
   public:
@@ -132,20 +85,22 @@ bool FillChart(TGearingResult& result, const TParsedInputs& in) {
 
 }  // namespace
 
-std::string TGearingResult::Cell(int col, int row) const {
+std::string TGearingResult::Cell(int col, int row, double kmPerUnit) const {
     if (col < 0 || col >= kColCount || row < 0 || row >= RowCount) return {};
     if (row == 0) return col == 0 ? std::string() : kGearHeaders[col - 1];
     const std::int64_t rpm = std::int64_t{row - 1} * 1000;
     if (col == 0) return std::to_string(rpm) + "rpm";
     if (!Drawn) return {};
-    const double speed = SpeedAtRpm(static_cast<double>(rpm), Primary, Drive, Driven, Tire, Gears[col - 1]);
+    const double speed =
+        SpeedAtRpm(static_cast<double>(rpm), Primary, Drive, Driven, Tire, Gears[col - 1]) / kmPerUnit;
     return FormatFixed(speed, 4, 1, DecimalSeparator);
 }
 
 TGearingResult ComputeGearing(const TGearingInputs& inputs, char decimalSeparator) {
     TGearingResult result;
     result.DecimalSeparator = decimalSeparator;
-    const auto parsed = ParseInputs(inputs, decimalSeparator);
+    const auto parse = ParseGearingInputs(inputs, decimalSeparator);
+    const auto parsed = parse.Ok() ? &parse.Values : nullptr;
     if (parsed) {
         result.MaxK = parsed->MaxK;
         result.Primary = parsed->Primary;

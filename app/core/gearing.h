@@ -8,21 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "app/core/gearinginputs.h"
 #include "app/core/seriesroles.h"
 
 namespace kgr {
-
-// The input texts in the order of the input table.
-struct TGearingInputs {
-    std::string MaxRpm;                 // maxK, thousands of rpm (integer)
-    std::string PBLow;                  // pbLowK, thousands of rpm (integer)
-    std::string PBHigh;                 // pbHighK, thousands of rpm (integer)
-    std::string Ratio1;                 // primary ratio
-    std::string Ratio2drv;              // secondary drive value
-    std::string Ratio2drvn;             // secondary driven value
-    std::string Tire;                   // tyre diameter, mm
-    std::array<std::string, 6> RatioT;  // gear 1 ... gear 6, 0 = no such gear
-};
 
 // One chart point: x is road speed in km/h, y engine speed in rpm.
 struct TPointXY {
@@ -55,8 +44,9 @@ class TGearingResult {
 
     int ColCount() const { return kColCount; }
     // The text of cell (col, row): headers, "<r*1000>rpm" labels, "%4.1f" speeds; empty outside
-    // the table and for the speeds of a result that is not drawn.
-    std::string Cell(int col, int row) const;
+    // the table and for the speeds of a result that is not drawn. Speeds are in km/h divided by
+    // kmPerUnit (1.609344 gives mph), converted before the rounding.
+    std::string Cell(int col, int row, double kmPerUnit = 1) const;
 
   private:
     friend TGearingResult ComputeGearing(const TGearingInputs& inputs, char decimalSeparator);

@@ -1,0 +1,36 @@
+// Runs the built kestrigo-calc end to end under the C locale.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace kcalc_test {
+
+struct TRun {
+    int Status = -1;
+    std::string Output;
+};
+
+// Runs the tool with the given arguments (shell syntax). Output is stdout, or stderr when errors is set.
+inline TRun RunCalc(const std::string& arguments, bool errors = false) {
+    const std::string command = "LC_ALL=C " KESTRIGO_BINARY_DIR "/kestrigo-calc " + arguments +
+                                (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
+    TRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer;
+    std::size_t count;
+    while ((count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.Output.append(buffer.data(), count);
+    const int status = pclose(pipe);
+    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+inline const std::string kWorked = "10 6 8 3 15 45 600 2.5 1.8 1.4 1.15 1 0";
+inline const std::string kWorked16 = "10 6 8 3 16 45 600 2.5 1.8 1.4 1.15 1 0";
+
+}  // namespace kcalc_test

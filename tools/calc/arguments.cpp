@@ -1,0 +1,104 @@
+#include "tools/calc/arguments.h"
+
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+
+#include "app/core/gearinginputs.h"
+#include "app/core/numbertext.h"
+#include "tools/calc/texts.h"
+
+namespace kcalc {
+
+TScan ScanArguments(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs) {
+    TScan scan;
+    scan.Groups.emplace_back();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--") {
+            scan.Groups.emplace_back();
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            scan.Groups.back().push_back(arg);
+            continue;
+        }
+        const auto spec =
+            std::find_if(specs.begin(), specs.end(), [&](const auto& s) { return s.Name == arg; });
+        if (spec == specs.end()) return {{}, Texts::UnknownOption + arg};
+        if (i + 1 >= args.size()) return {{}, Texts::MissingValue + arg};
+        if (!spec->Apply(args[++i]))
+            return {{}, Texts::BadValue + arg + ": " + args[i] + Texts::Expects + spec->Expects + ")"};
+    }
+    return scan;
+}
+
+std::string SingleSetupError(const TScan& scan) {
+    if (scan.Groups.size() > 1) return Texts::StrayDashes;
+    const auto count = scan.Groups[0].size();
+    return count == kgr::GearingInputCount ? std::string() : Texts::InputCount + std::to_string(count);
+}
+
+std::optional<TUnits> ParseUnits(std::string_view text) {
+    if (text == "kmh") return TUnits{};
+    if (text == "mph") return TUnits{TUnits::KmPerMile, true};
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<long long> ParseWhole(std::string_view text) {
+    long long value = 0;
+    if (text.empty() || text.front() == '-' || text.front() == '+') return std::nullopt;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::pair<long long, long long>> ParseRange(std::string_view text, long long min,
+                                                          long long max) {
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    const auto first = ParseWhole(text.substr(0, colon));
+    const auto last = ParseWhole(text.substr(colon + 1));
+    if (!first || !last || *first < min || *last < *first || *last > max) return std::nullopt;
+    return std::make_pair(*first, *last);
+}
+
+std::optional<long long> ParseCount(std::string_view text, long long min) {
+    const auto value = ParseWhole(text);
+    if (!value || *value < min) return std::nullopt;
+    return value;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    return kgr::ParseFloat(text, '.');
+}
+
+std::optional<double> ParsePositive(std::string_view text) {
+    const auto value = ParseNumber(text);
+    if (!value || *value <= 0) return std::nullopt;
+    return value;
+}
+
+char LocaleSeparator() {
+    std::setlocale(LC_ALL, "");
+    const char* point = std::localeconv()->decimal_point;
+    // The core takes a single-byte separator; multi-byte ones fall back to a full stop.
+    return (point && point[0] != '\0' && point[1] == '\0') ? point[0] : '.';
+}
+
+TOptionSpec SeparatorOption(char& separator) {
+    return {"--decimal-separator",
+            [&separator](std::string_view value) {
+                if (value.size() != 1) return false;
+                separator = value[0];
+                return true;
+            },
+            Texts::ExpectSeparator};
+}
+
+}  // namespace kcalc

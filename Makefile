@@ -2,13 +2,16 @@
 #   make run   installs what is missing (as root), builds and starts the program
 #   make test  the same, then runs every test
 #   make bench builds and runs the benchmarks
+#   make package builds the Debian package kestrigo_<version>_<arch>.deb here
 
 BUILD ?= build
 PACKAGES := cmake g++ make pkg-config clang-format qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            fonts-ipafont-gothic fonts-ipafont-mincho
+            fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n \
+            desktop-file-utils appstream dpkg-dev
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean format format-check
+.PHONY: all deps configure build run test bench package clean format format-check
 
 all: build
 
@@ -28,7 +31,7 @@ deps:
 	fi
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -49,6 +52,14 @@ bench: deps
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target kestrigo_bench
 	@cd $(BUILD)-bench && QT_QPA_PLATFORM=offscreen ./bench/kestrigo_bench
 
+# The program alone (no tests, no benchmarks), built for release and packaged by CPack.
+package: deps
+	@cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKESTRIGO_BENCH=OFF > /dev/null
+	@cmake --build $(BUILD)-package -j $(JOBS)
+	@rm -f $(BUILD)-package/kestrigo_*.deb
+	@cd $(BUILD)-package && cpack -G DEB > /dev/null
+	@cp $(BUILD)-package/kestrigo_*.deb . && ls kestrigo_*.deb
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -57,4 +68,4 @@ format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-release $(BUILD)-package

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/core/catalogdir.h"
 #include "app/core/gearing.h"
 #include "app/gearchart.h"
 #include "app/messagebox.h"
@@ -171,7 +172,8 @@ TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* p
         messages = ownMessages_.get();
     }
     if (catalogDirectory.isEmpty())
-        catalogDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        catalogDirectory = QString::fromStdString(
+            kgr::CatalogDirectory((QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString()));
     catalogs_.Directory = catalogDirectory.toStdString();
     catalogs_.DecimalSeparator = LocaleDecimalSeparator();
     catalogs_.Messages = messages;

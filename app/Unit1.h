@@ -32,8 +32,8 @@ class TForm1 : public QWidget {
 
   public:
     // Builds every control and runs FormCreate. Catalog errors go to `messages` (a modal message box
-    // when null); catalogs are read from `catalogDirectory` (with its trailing separator; the
-    // executable's directory when empty).
+    // when null); catalogs are read from `catalogDirectory` (with its trailing separator; when empty,
+    // the executable's directory or the installed data folder, see kgr::CatalogDirectory).
     explicit TForm1(kgr::IMessageSink* messages = nullptr, QString catalogDirectory = {},
                     QWidget* parent = nullptr);
     ~TForm1() override;

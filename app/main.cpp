@@ -1,11 +1,16 @@
-// Kestrigo: the gearing calculator's window, with its catalogs beside the executable.
+// Kestrigo: the gearing calculator's window, with its catalogs beside the executable or installed.
 #include <QApplication>
 
 #include "app/Unit1.h"
+#include "app/core/version.h"
+#include "app/qtjapanese.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("K.G.R."));
+    QApplication::setApplicationVersion(QString::fromLatin1(kgr::KestrigoVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTRIGO_APP_ID));
+    const TQtJapanese qtJapanese;
     TForm1 form;
     form.show();
     return QApplication::exec();

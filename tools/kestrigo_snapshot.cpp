@@ -1,6 +1,7 @@
-// kestrigo-snapshot: builds the Kestrigo window headless, exactly as the program does (catalogs from
-// this executable's directory; messages recorded instead of shown), replays typed texts, picks and
-// tab changes in the order given, and writes a picture of the window and/or its state as JSON.
+// kestrigo-snapshot: builds the Kestrigo window headless, exactly as the program does (catalogs beside
+// this executable or installed; Qt's texts in Japanese; messages recorded instead of shown), replays
+// typed texts, picks and tab changes in the order given, and writes a picture of the window and/or its
+// state as JSON.
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -15,7 +16,9 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "app/core/version.h"
 #include "app/messagebox.h"
+#include "app/qtjapanese.h"
 #include "app/speedtablemodel.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
@@ -31,6 +34,7 @@ constexpr int kStateRows = 100;
 const char* const kUsage =
     "usage: kestrigo-snapshot [--type FIELD=TEXT] [--pick LIST=INDEX] [--tab table|chart]...\n"
     "                         [--png FILE] [--chart-png FILE] [--state FILE]\n"
+    "       kestrigo-snapshot --version\n"
     "  Actions run in the order given. FIELD is an input field (E_Ratio1, E_MaxRPM, ...),\n"
     "  LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire).\n";
 
@@ -45,6 +49,7 @@ struct TOptions {
     QString Png;
     QString ChartPng;
     QString State;
+    bool Version = false;
 };
 
 class TUsageError {
@@ -65,6 +70,10 @@ TOptions ParseOptions(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
         if (option == QLatin1String("--help") || option == QLatin1String("-h")) throw TUsageError({});
+        if (option == QLatin1String("--version")) {
+            options.Version = true;
+            continue;
+        }
         if (i + 1 >= arguments.size()) throw TUsageError(QStringLiteral("missing value after ") + option);
         const QString value = arguments[++i];
         if (option == QLatin1String("--type") || option == QLatin1String("--pick")) {
@@ -193,6 +202,10 @@ int Fail(const QString& text) {
 }
 
 int Run(const TOptions& options) {
+    if (options.Version) {
+        std::printf("kestrigo-snapshot %s\n", kgr::KestrigoVersion);
+        return 0;
+    }
     TMessageRecorder messages;
     TForm1 form(&messages);
     form.show();
@@ -217,6 +230,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("K.G.R."));
+    const TQtJapanese qtJapanese;
     try {
         return Run(ParseOptions(QApplication::arguments()));
     } catch (const TUsageError& error) {

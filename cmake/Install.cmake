@@ -1,0 +1,23 @@
+# The installed layout (FHS): programs in bin, catalogs in share/kestrigo (found from bin/.. by the
+# program), desktop entry, AppStream metadata, icons and manual pages where desktops and man look.
+install(TARGETS kestrigo kestrigo-calc kestrigo-snapshot RUNTIME DESTINATION bin)
+install(FILES ${KESTRIGO_CATALOGS} DESTINATION share/kestrigo)
+
+set(KESTRIGO_DATA ${CMAKE_CURRENT_SOURCE_DIR}/data)
+configure_file(${KESTRIGO_DATA}/kestrigo.desktop.in ${KESTRIGO_APP_ID}.desktop @ONLY)
+configure_file(${KESTRIGO_DATA}/kestrigo.metainfo.xml.in ${KESTRIGO_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KESTRIGO_APP_ID}.desktop DESTINATION share/applications)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KESTRIGO_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+
+# data/icons/<N>x<N>.png, rendered from data/icons/kestrigo.svg.
+file(GLOB KESTRIGO_ICONS CONFIGURE_DEPENDS ${KESTRIGO_DATA}/icons/*x*.png)
+foreach(icon IN LISTS KESTRIGO_ICONS)
+  get_filename_component(size ${icon} NAME_WE)
+  install(FILES ${icon} DESTINATION share/icons/hicolor/${size}/apps RENAME ${KESTRIGO_APP_ID}.png)
+endforeach()
+install(FILES ${KESTRIGO_DATA}/icons/kestrigo.svg DESTINATION share/icons/hicolor/scalable/apps
+  RENAME ${KESTRIGO_APP_ID}.svg)
+
+file(GLOB KESTRIGO_MANUALS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/docs/man/*.1)
+install(FILES ${KESTRIGO_MANUALS} DESTINATION share/man/man1)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE DESTINATION share/doc/kestrigo RENAME copyright)

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The program as a user gets it: installed with `cmake --install` (mode "install") or unpacked from
+# the Debian package (mode "package"), into a temporary root. Checks the layout, validates the desktop
+# entry and the AppStream metadata, and runs the installed tools, which must find the installed catalogs.
+# usage: check_installed.sh install|package BUILD_DIR VERSION APP_ID
+set -euo pipefail
+mode=$1 build=$2 version=$3 id=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+case $mode in
+  install)
+    cmake --install "$build" --prefix "$work/root/usr" > /dev/null ;;
+  package)
+    cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
+    deb="$work/out/kestrigo_${version}_$(dpkg --print-architecture).deb"
+    [ -f "$deb" ] || fail "no $(basename "$deb") in: $(ls "$work/out")"
+    dpkg-deb -f "$deb" Package Version Section Maintainer Depends Recommends
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-ipafont-gothic; do
+      grep -q "\b$needed\b" <<< "$depends" || fail "Depends lacks $needed: $depends"
+    done
+    [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] || fail "Recommends is not qt6-translations-l10n"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+    dpkg-deb -x "$deb" "$work/root" ;;
+  *) fail "unknown mode $mode" ;;
+esac
+usr=$work/root/usr
+
+expected="bin/kestrigo bin/kestrigo-calc bin/kestrigo-snapshot
+share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+share/icons/hicolor/scalable/apps/$id.svg share/doc/kestrigo/copyright
+share/man/man1/kestrigo.1 share/man/man1/kestrigo-calc.1 share/man/man1/kestrigo-snapshot.1"
+for catalog in primary transmission drive driven tire; do expected+=" share/kestrigo/$catalog.ini"; done
+for size in 16 22 24 32 48 64 128 256 512; do expected+=" share/icons/hicolor/${size}x$size/apps/$id.png"; done
+for file in $expected; do [ -f "$usr/$file" ] || fail "not installed: $file"; done
+for program in kestrigo kestrigo-calc kestrigo-snapshot; do [ -x "$usr/bin/$program" ] || fail "$program is not executable"; done
+ls "$usr/bin" | grep -q '\.ini$' && fail "catalogs installed into bin"
+
+desktop-file-validate "$usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" > /dev/null
+grep -q "<release version=\"$version\"" "$usr/share/metainfo/$id.metainfo.xml" || fail "metainfo lacks release $version"
+
+# The installed kestrigo-calc gives the built one's answer on the worked example.
+example="10 6 8 3 15 45 600 2.5 1.8 1.4 1.15 1 0"
+"$usr/bin/kestrigo-calc" $example > "$work/calc.json"
+"$build/kestrigo-calc" $example | cmp -s - "$work/calc.json" || fail "installed kestrigo-calc differs from the built one"
+grep -q '"RowCount"' "$work/calc.json" || fail "kestrigo-calc printed no table: $(head -c 300 "$work/calc.json")"
+
+# The installed window finds the installed catalogs: no message, and every list holds presets.
+[ "$("$usr/bin/kestrigo-snapshot" --version)" = "kestrigo-snapshot $version" ] || fail "kestrigo-snapshot --version"
+(cd "$work" && QT_QPA_PLATFORM=offscreen "$usr/bin/kestrigo-snapshot" --state state.json)
+tr -d ' \n' < "$work/state.json" > "$work/state.flat"
+grep -q '"messages":\[\]' "$work/state.flat" || fail "catalog messages: $(grep -o '"messages":\[[^]]*\]' "$work/state.flat")"
+lists=$(grep -o '"items":\["(USER)","[^"]' "$work/state.flat" | wc -l)
+[ "$lists" = 5 ] || fail "$lists of the 5 preset lists hold presets"
+echo "$mode: OK"

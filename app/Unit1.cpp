@@ -16,12 +16,15 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/chartcopy.h"
 #include "app/core/catalogdir.h"
 #include "app/core/gearing.h"
 #include "app/gearchart.h"
 #include "app/messagebox.h"
 #include "app/presetlist.h"
+#include "app/presetlisthints.h"
 #include "app/speedtablemodel.h"
+#include "app/tablecopy.h"
 #include "chart/chart.h"
 #include "chart/colors.h"
 #include "chart/component.h"
@@ -142,6 +145,7 @@ QComboBox* MakeList(QWidget* parent, const char* name, QRect bounds) {
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(bounds);
     ApplyPresetListLook(*box);
+    AddPresetListHints(*box);
     return box;
 }
 
@@ -230,6 +234,7 @@ void TForm1::CreateTabs() {
     gridModel_ = new TSpeedTableModel(StringGrid1);
     StringGrid1->setModel(gridModel_);
     ApplyStringGridLook(*StringGrid1);
+    AddTableCopy(*StringGrid1, *gridModel_);
     PageControl1->addTab(TabSheet1, QStringLiteral("rpm/kmph 対応表"));
 
     TabSheet2 = new QWidget(PageControl1);
@@ -238,6 +243,7 @@ void TForm1::CreateTabs() {
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->move(0, 1);
     ConfigureGearChart(*Chart1, *components_);
+    AddChartCopy(*Chart1);
     PageControl1->addTab(TabSheet2, QStringLiteral("rpm/kmph グラフ"));
     PageControl1->setCurrentIndex(1);
 }

@@ -1,0 +1,179 @@
+// Copying from the window: the table as tab-separated text (Ctrl+C and the context menu) and the
+// chart as a picture, read back from the clipboard.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest/QTest>
+
+#include "app/speedtablemodel.h"
+#include "app/tablecopy.h"
+#include "chart/chart.h"
+#include "tests/app/formfixture.h"
+#include "tools/replay/useractions.h"
+
+namespace {
+
+// Chooses the only entry of a widget's context menu, as the menu would; the menu itself is modal.
+void ChooseFromMenu(QWidget& widget, const QString& text) {
+    EXPECT_EQ(widget.contextMenuPolicy(), Qt::ActionsContextMenu);
+    ASSERT_EQ(widget.actions().size(), 1);
+    QAction& action = *widget.actions().front();
+    ASSERT_EQ(action.text(), text);
+    action.trigger();
+}
+
+QStringList ClipboardLines() {
+    QString text = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(text.endsWith(QLatin1Char('\n')));
+    text.chop(1);
+    return text.split(QLatin1Char('\n'));
+}
+
+class FormCopyTest : public FormTest {
+  protected:
+    void SetUp() override {
+        WriteTestCatalogs();
+        Open().show();
+        ActivateWindowOf(*form_);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    }
+
+    QTableView& Grid() { return *form_->StringGrid1; }
+
+    // The chart tab in front and painted: what the user sees.
+    QImage ShownChart() {
+        form_->PageControl1->setCurrentIndex(1);
+        QApplication::processEvents();
+        form_->Chart1->repaint();
+        const QImage shown = form_->Chart1->LastImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_FALSE(shown.isNull());
+        return shown;
+    }
+
+    void PressCtrlC() {
+        form_->PageControl1->setCurrentIndex(0);
+        Grid().setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(&Grid(), Qt::Key_C, Qt::ControlModifier);
+    }
+
+    // Selects model cells (row, column) as a program may; the user picks one cell at a time.
+    void Select(std::initializer_list<std::pair<int, int>> cells) {
+        QItemSelectionModel& selection = *Grid().selectionModel();
+        selection.clearSelection();
+        for (auto [row, col] : cells)
+            selection.select(Grid().model()->index(row, col), QItemSelectionModel::Select);
+    }
+};
+
+// 8000 and 10000 rpm with the test catalogs' defaults (primary 3, 15/45, tyre 599.8 mm, no 6th gear),
+// worked by hand.
+const QString kHeader = QStringLiteral("\t1st\t2nd\t3rd\t4th\t5th\t6th");
+const QString k8000 = QStringLiteral("8000rpm\t40.2\t55.8\t71.8\t87.4\t100.5\t0.0");
+const QString k10000 = QStringLiteral("10000rpm\t50.2\t69.8\t89.7\t109.2\t125.6\t0.0");
+
+TEST_F(FormCopyTest, TheTableMenuCopiesTheWholeTableWithHeaderRowAndRpmColumn) {
+    Select({{8, 1}, {9, 2}});  // the menu ignores the selection
+    ChooseFromMenu(Grid(), QStringLiteral("表をコピー"));
+    const QStringList lines = ClipboardLines();
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[0], kHeader);
+    EXPECT_EQ(lines[1], QStringLiteral("0rpm\t0.0\t0.0\t0.0\t0.0\t0.0\t0.0"));
+    EXPECT_EQ(lines[9], k8000);
+    EXPECT_EQ(lines[11], k10000);
+    // Every cell as the grid shows it, only without the padding blanks of "%4.1f".
+    const TSpeedTableModel& model = form_->GridModel();
+    for (int row = 0; row < lines.size(); ++row) {
+        const QStringList fields = lines[row].split(QLatin1Char('\t'));
+        ASSERT_EQ(fields.size(), 7) << row;
+        for (int col = 0; col < 7; ++col) {
+            EXPECT_EQ(fields[col], model.Cells(col, row).trimmed()) << col << "," << row;
+            EXPECT_FALSE(fields[col].contains(QLatin1Char(' '))) << col << "," << row;
+        }
+    }
+
+    TypeAsUser(*form_->E_Ratio1, QStringLiteral("x"));  // a failed input: its speeds are empty fields
+    ChooseFromMenu(Grid(), QStringLiteral("表をコピー"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), kHeader + QStringLiteral("\n0rpm\t\t\t\t\t\t\n"));
+}
+
+TEST_F(FormCopyTest, CtrlCWithOneCellOrNoneSelectedCopiesTheWholeTable) {
+    PressCtrlC();
+    const QString none = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(none.startsWith(kHeader + QLatin1Char('\n')));
+    EXPECT_EQ(none.count(QLatin1Char('\n')), 12);
+
+    QGuiApplication::clipboard()->clear();
+    Grid().setCurrentIndex(Grid().model()->index(8, 1));  // as a click on the cell does
+    ASSERT_EQ(Grid().selectionModel()->selection().size(), 1);
+    PressCtrlC();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), none);
+}
+
+TEST_F(FormCopyTest, CtrlCCopiesSeveralSelectedCellsWithinTheirBoundingRectangle) {
+    Select({{8, 1}, {8, 2}, {10, 1}, {10, 2}});
+    PressCtrlC();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("40.2\t55.8\n\t\n50.2\t69.8\n"));
+
+    Select({{8, 5}, {10, 6}});  // cells left out of the selection stay empty
+    PressCtrlC();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("100.5\t\n\t\n\t0.0\n"));
+}
+
+TEST_F(FormCopyTest, TheLargestTableCopiesItsFirstLinesOnly) {
+    TypeAsUser(*form_->E_MaxRPM, QStringLiteral("2147483"));
+    ASSERT_EQ(form_->GridModel().RowCount(), 2147485);
+    ChooseFromMenu(Grid(), QStringLiteral("表をコピー"));
+    QStringList lines = ClipboardLines();
+    ASSERT_EQ(lines.size(), MaxCopiedLines);
+    EXPECT_EQ(lines.front(), kHeader);
+    EXPECT_EQ(lines[9], k8000);
+    EXPECT_TRUE(lines.back().startsWith(QStringLiteral("99998000rpm\t")));
+
+    // A selection of every speed cell is bounded the same way.
+    const QAbstractItemModel& model = *Grid().model();
+    Grid().selectionModel()->select(QItemSelection(model.index(0, 1), model.index(model.rowCount() - 1, 6)),
+                                    QItemSelectionModel::ClearAndSelect);
+    PressCtrlC();
+    lines = ClipboardLines();
+    ASSERT_EQ(lines.size(), MaxCopiedLines);
+    EXPECT_EQ(lines[8], k8000.section(QLatin1Char('\t'), 1));
+    EXPECT_EQ(lines.back().count(QLatin1Char('\t')), 5);
+}
+
+TEST_F(FormCopyTest, TheChartMenuCopiesTheImageTheChartShowsEvenFromTheHiddenTab) {
+    const QImage before = ShownChart();
+    ChooseFromMenu(*form_->Chart1, QStringLiteral("グラフをコピー"));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), before);
+
+    form_->PageControl1->setCurrentIndex(0);
+    TypeAsUser(*form_->E_RatioT1, QStringLiteral("3.5"));  // no paint since
+    ChooseFromMenu(*form_->Chart1, QStringLiteral("グラフをコピー"));
+    const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(copied.size(), QSize(473, 272));
+    EXPECT_NE(copied, before);
+    EXPECT_EQ(copied, ShownChart());
+}
+
+TEST_F(FormCopyTest, MouseButtonsOnTheChartNeitherZoomNorPanNorCopy) {
+    TChart& chart = *form_->Chart1;
+    const QImage before = ShownChart();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        const std::pair<QEvent::Type, QPointF> drag[] = {{QEvent::MouseButtonPress, {100, 60}},
+                                                         {QEvent::MouseMove, {300, 200}},
+                                                         {QEvent::MouseButtonRelease, {300, 200}}};
+        for (const auto& [type, at] : drag) {
+            QMouseEvent event(type, at, chart.mapToGlobal(at),
+                              type == QEvent::MouseMove ? Qt::NoButton : button,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+            QApplication::sendEvent(&chart, &event);
+        }
+    }
+    EXPECT_EQ(ShownChart(), before);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+}
+
+}  // namespace

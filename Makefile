@@ -2,13 +2,16 @@
 #   make run   installs what is missing (as root), builds and starts the program
 #   make test  the same, then runs every test
 #   make bench builds and runs the benchmarks
+#   make fuzz  builds the fuzz targets with clang and runs each FUZZ_SECONDS seconds (fuzz/run.sh)
 
 BUILD ?= build
 PACKAGES := cmake g++ make pkg-config clang-format qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-ipafont-gothic fonts-ipafont-mincho
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test bench clean format format-check
+.PHONY: all deps configure build run test bench fuzz clean format format-check
 
 all: build
 
@@ -49,6 +52,10 @@ bench: deps
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target kestrigo_bench
 	@cd $(BUILD)-bench && QT_QPA_PLATFORM=offscreen ./bench/kestrigo_bench
 
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	@fuzz/run.sh $(FUZZ_SECONDS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -57,4 +64,4 @@ format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz

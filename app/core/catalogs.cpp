@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/core/formulas.h"
@@ -80,13 +81,16 @@ std::vector<std::pair<std::int64_t, std::string_view>> DescribedEntries(const TI
 }
 
 // Reports entries without a description: the first few by number, the rest as one count.
+// `beforeMessage` runs right before each of the numbered messages.
 class TMissingReporter {
   public:
-    explicit TMissingReporter(const TCatalogContext& context) : Context_(context) {}
+    TMissingReporter(const TCatalogContext& context, std::function<void()> beforeMessage)
+        : Context_(context), BeforeMessage_(std::move(beforeMessage)) {}
 
     // Entries first … last - 1 lack a description.
     void Report(std::int64_t first, std::int64_t last) {
         for (; first < last && Shown_ < MaxNoValueMessages; ++first, ++Shown_) {
+            BeforeMessage_();
             ShowError(Context_, AppStrings::NoValueInfo + std::to_string(first));
         }
         if (first < last) Suppressed_ += last - first;
@@ -101,21 +105,24 @@ class TMissingReporter {
 
   private:
     const TCatalogContext& Context_;
+    std::function<void()> BeforeMessage_;
     int Shown_ = 0;
     std::int64_t Suppressed_ = 0;
 };
 
 void AddDescriptions(const TCatalogContext& context, const TIniFile& ini, IPresetList& list) {
     const std::int64_t count = ini.ReadInteger("generic", "number", 0);
-    TMissingReporter missing(context);
+    // Items go to the list in batches; a message shows the list as filled up to its entry.
     std::vector<std::string> items;
+    const auto addPending = [&] { list.AddItems(std::exchange(items, {})); };
+    TMissingReporter missing(context, addPending);
     std::int64_t expected = 1;
     for (const auto& [k, description] : DescribedEntries(ini, count)) {
         missing.Report(expected, k);
         items.push_back(DecodeCatalogText(description));
         expected = k + 1;
     }
-    list.AddItems(std::move(items));
+    addPending();
     missing.Report(expected, count + 1);
     missing.Finish();
 }

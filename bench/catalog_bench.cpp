@@ -17,15 +17,15 @@
 
 namespace {
 
-// A catalog of short entries filling the read limit; info1 carries every kind's value keys.
-std::string HugeCatalog(int& entries) {
-    std::string text =
-        "[generic]\nnumber=999999\ndefault=1\n[info1]\ndescription=エントリー 1\n"
-        "ratio=2.5\n1st=2.5\n2nd=1.8\ndia=17\nwid=120\nflt=70\n";
+// A catalog of short entries filling the read limit; info1 carries every kind's value keys. The
+// descriptions are UTF-8, or code page 932 with `prefix` "\x83\x47" ("エ").
+std::string HugeCatalog(int& entries, const std::string& prefix) {
+    std::string text = "[generic]\nnumber=999999\ndefault=1\n[info1]\ndescription=" + prefix +
+                       " 1\nratio=2.5\n1st=2.5\n2nd=1.8\ndia=17\nwid=120\nflt=70\n";
     entries = 1;
     while (text.size() < kgr::TIniFile::MaxFileBytes - 64) {
         const std::string k = std::to_string(++entries);
-        text += "[info" + k + "]\ndescription=E" + k + "\n";
+        text += "[info" + k + "]\ndescription=" + prefix + k + "\n";
     }
     return text;
 }

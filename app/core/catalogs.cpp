@@ -154,7 +154,7 @@ std::string EntrySection(int index) {
     return "info" + std::to_string(index);
 }
 
-// Reads the picked entry's value of the kind's key number `key`.
+// Reads the number under `key` of entry `index`.
 using TValueReader = std::function<double(const char* key, int index)>;
 
 void WritePicked(TCatalogKind kind, const IPresetList& list, std::span<const TFieldWriter> fields,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QMap>
 #include <string>
 #include <vector>
 
@@ -14,13 +15,15 @@ class TPresetItemModel : public QAbstractListModel {
     void Append(std::vector<std::string> texts);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    // The text for the display and edit roles; nothing else is kept.
+    // The text for the display and edit roles; other roles hold what was set for them, as in
+    // QComboBox's own model (setItemData works as before).
     QVariant data(const QModelIndex& index, int role) const override;
-    // What QComboBox's own addItem, insertItem, removeItem and clear need.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    // What QComboBox's own addItem, insertItem, removeItem and clear need.
     bool insertRows(int row, int count, const QModelIndex& parent = {}) override;
     bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
   private:
     std::vector<std::string> texts_;
+    std::vector<QMap<int, QVariant>> otherRoles_;  // by row; an empty map costs no allocation
 };

@@ -87,8 +87,11 @@ TEST_F(ListFixture, TheBoxOwnEditingStillWorksOnTheList) {
     EXPECT_EQ(list.ItemCount(), 4);
     EXPECT_EQ(box.itemText(2), "b");
     EXPECT_EQ(box.itemText(0), "(USER) ");
+    box.setItemData(2, QStringLiteral("tip"), Qt::ToolTipRole);
     box.removeItem(1);
     EXPECT_EQ(box.itemText(1), "b");
+    EXPECT_EQ(box.itemData(1, Qt::ToolTipRole).toString(), "tip");  // other roles move with their row
+    EXPECT_FALSE(box.itemData(2, Qt::ToolTipRole).isValid());
     box.clear();
     EXPECT_EQ(list.ItemCount(), 0);
     EXPECT_EQ(list.ItemIndex(), -1);

@@ -35,8 +35,8 @@ class TMessages : public kgr::IMessageSink {
 bool IsAcceptedField(const std::string& text, char separator) {
     if (kgr::ParseFloat(text, separator)) return true;
     // A tyre's diameter may leave the double range; the largest doubles print just beyond it.
-    return text == "INF" || text == "-INF" || text == "NAN" || text.starts_with("1.79769313486232E308") ||
-           text.starts_with("-1.79769313486232E308");
+    const std::string edge = std::string("1") + separator + "79769313486232E308";
+    return text == "INF" || text == "-INF" || text == "NAN" || text == edge || text == "-" + edge;
 }
 
 void LoadAndPick(const kgr::TIniFile& catalog, kgr::TCatalogKind kind, char separator) {

@@ -3,6 +3,7 @@
 #   make test  the same, then runs every test
 #   make bench builds and runs the benchmarks
 #   make package builds the Debian package kestrigo_<version>_<arch>.deb here
+#   make fuzz  builds the fuzz targets with clang and runs each FUZZ_SECONDS seconds (fuzz/run.sh)
 
 BUILD ?= build
 PACKAGES := cmake g++ make pkg-config clang-format qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
@@ -10,8 +11,10 @@ PACKAGES := cmake g++ make pkg-config clang-format qt6-base-dev libgtest-dev lib
             desktop-file-utils appstream dpkg-dev
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test bench package clean format format-check
+.PHONY: all deps configure build run test bench package fuzz clean format format-check
 
 all: build
 
@@ -60,6 +63,10 @@ package: deps
 	@cd $(BUILD)-package && cpack -G DEB > /dev/null
 	@cp $(BUILD)-package/kestrigo_*.deb . && ls kestrigo_*.deb
 
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	@fuzz/run.sh $(FUZZ_SECONDS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -68,4 +75,4 @@ format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-release $(BUILD)-package
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-release $(BUILD)-package $(BUILD)-fuzz

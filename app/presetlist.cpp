@@ -4,6 +4,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "app/presetitemmodel.h"
+
 namespace {
 
 // Plain list rows 12 pixels high instead of the style's taller menu rows; a substitute font that
@@ -19,7 +21,8 @@ class TFixedRowDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-TPresetList::TPresetList(QComboBox& box) : box_(box) {
+TPresetList::TPresetList(QComboBox& box) : box_(box), items_(new TPresetItemModel(&box)) {
+    box_.setModel(items_);
     picked_ = QObject::connect(&box_, &QComboBox::activated, &box_, [this](int) {
         if (OnSelect) OnSelect();
     });
@@ -35,9 +38,13 @@ void TPresetList::ClearItems() {
 }
 
 void TPresetList::AddItem(const std::string& text) {
+    AddItems({text});
+}
+
+void TPresetList::AddItems(std::vector<std::string> texts) {
     // QComboBox selects the first item added to an empty list; a list keeps "nothing selected".
     const bool noneSelected = box_.currentIndex() < 0;
-    box_.addItem(QString::fromStdString(text));
+    items_->Append(std::move(texts));
     if (noneSelected) box_.setCurrentIndex(-1);
 }
 

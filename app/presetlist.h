@@ -6,9 +6,11 @@
 #include "app/core/catalogs.h"
 
 class QComboBox;
+class TPresetItemModel;
 
 // Raises OnSelect only when the user picks an entry (QComboBox::activated), never when the program
-// sets ItemIndex. Does not own the combo box.
+// sets ItemIndex. Does not own the combo box; gives it a TPresetItemModel (owned by the box), so a
+// catalog of any size fills the list in one step.
 class TPresetList : public kgr::IPresetList {
   public:
     explicit TPresetList(QComboBox& box);
@@ -18,6 +20,7 @@ class TPresetList : public kgr::IPresetList {
 
     void ClearItems() override;
     void AddItem(const std::string& text) override;
+    void AddItems(std::vector<std::string> texts) override;
     int ItemCount() const override;
     int ItemIndex() const override;
     void SetItemIndex(int index) override;
@@ -26,6 +29,7 @@ class TPresetList : public kgr::IPresetList {
 
   private:
     QComboBox& box_;
+    TPresetItemModel* items_;  // owned by box_
     QMetaObject::Connection picked_;
 };
 

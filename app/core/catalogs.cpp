@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/core/formulas.h"
@@ -51,7 +52,7 @@ void ShowError(const TCatalogContext& context, const std::string& text) {
 }
 
 // k of a section named "info<k>" (k written without leading zeros, letter case ignored), or 0.
-std::int64_t EntryNumberOf(const std::string& sectionName) {
+std::int64_t EntryNumberOf(std::string_view sectionName) {
     constexpr std::string_view prefix = "info";
     if (sectionName.size() <= prefix.size() || sectionName.size() > prefix.size() + 10) return 0;
     for (std::size_t i = 0; i < prefix.size(); ++i) {
@@ -65,26 +66,31 @@ std::int64_t EntryNumberOf(const std::string& sectionName) {
     return k;
 }
 
-// The entry numbers 1 … count that have a description, ascending. Only sections that exist can
-// have one, so this is bounded by the file, not by `count`.
-std::vector<std::int64_t> DescribedEntries(const TIniFile& ini, std::int64_t count) {
-    std::vector<std::int64_t> entries;
-    for (const std::string& name : ini.SectionNames()) {
-        const std::int64_t k = EntryNumberOf(name);
-        if (k >= 1 && k <= count && ini.ValueExists(name, "description")) entries.push_back(k);
+// The entries 1 … count that have a description, ascending, with their descriptions. Only sections
+// that exist can have one, so this is bounded by the file, not by `count`.
+std::vector<std::pair<std::int64_t, std::string_view>> DescribedEntries(const TIniFile& ini,
+                                                                        std::int64_t count) {
+    std::vector<std::pair<std::int64_t, std::string_view>> entries;
+    for (const auto& [section, description] : ini.ValuesOfKey("description")) {
+        const std::int64_t k = EntryNumberOf(section);
+        if (k >= 1 && k <= count) entries.emplace_back(k, description);
     }
-    std::sort(entries.begin(), entries.end());
+    // Section names are unique and "info<k>" has no leading zeros, so every k is there once.
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     return entries;
 }
 
 // Reports entries without a description: the first few by number, the rest as one count.
+// `beforeMessage` runs right before each of the numbered messages.
 class TMissingReporter {
   public:
-    explicit TMissingReporter(const TCatalogContext& context) : Context_(context) {}
+    TMissingReporter(const TCatalogContext& context, std::function<void()> beforeMessage)
+        : Context_(context), BeforeMessage_(std::move(beforeMessage)) {}
 
     // Entries first … last - 1 lack a description.
     void Report(std::int64_t first, std::int64_t last) {
         for (; first < last && Shown_ < MaxNoValueMessages; ++first, ++Shown_) {
+            BeforeMessage_();
             ShowError(Context_, AppStrings::NoValueInfo + std::to_string(first));
         }
         if (first < last) Suppressed_ += last - first;
@@ -99,19 +105,24 @@ class TMissingReporter {
 
   private:
     const TCatalogContext& Context_;
+    std::function<void()> BeforeMessage_;
     int Shown_ = 0;
     std::int64_t Suppressed_ = 0;
 };
 
 void AddDescriptions(const TCatalogContext& context, const TIniFile& ini, IPresetList& list) {
     const std::int64_t count = ini.ReadInteger("generic", "number", 0);
-    TMissingReporter missing(context);
+    // Items go to the list in batches; a message shows the list as filled up to its entry.
+    std::vector<std::string> items;
+    const auto addPending = [&] { list.AddItems(std::exchange(items, {})); };
+    TMissingReporter missing(context, addPending);
     std::int64_t expected = 1;
-    for (const std::int64_t k : DescribedEntries(ini, count)) {
+    for (const auto& [k, description] : DescribedEntries(ini, count)) {
         missing.Report(expected, k);
-        list.AddItem(DecodeCatalogText(ini.ReadString("info" + std::to_string(k), "description", "")));
+        items.push_back(DecodeCatalogText(description));
         expected = k + 1;
     }
+    addPending();
     missing.Report(expected, count + 1);
     missing.Finish();
 }
@@ -132,53 +143,26 @@ void Write(std::span<const TFieldWriter> fields, std::size_t field, const std::s
     if (field < fields.size() && fields[field]) fields[field](text);
 }
 
-}  // namespace
-
-const char* CatalogFileName(TCatalogKind kind) {
-    return DescriptorOf(kind).FileName;
-}
-
-int CatalogFieldCount(TCatalogKind kind) {
-    return DescriptorOf(kind).Mode == TWriteMode::wmEachFixed ? DescriptorOf(kind).KeyCount : 1;
-}
-
-void LoadCatalog(const TCatalogContext& context, const std::string& fileName, IPresetList& list) {
-    const std::string path = context.Directory + fileName;
-    if (!RegularFileExists(path)) {
-        ShowError(context, fileName + AppStrings::FileNotFound);
-        return;
-    }
-    list.ClearItems();
-    list.AddItem(AppStrings::UserEntry);
-    const TIniFile ini = TIniFile::FromFile(path);
-    AddDescriptions(context, ini, list);
-    ApplyDefault(context, ini, list);
-}
-
-double ReadCatalogValue(const TCatalogContext& context, const std::string& fileName, const std::string& key,
-                        int index) {
-    const std::string path = context.Directory + fileName;
-    if (!RegularFileExists(path)) {
-        ShowError(context, fileName + AppStrings::FileNotFound);
-        return 0;
-    }
-    const TIniFile ini = TIniFile::FromFile(path);
-    const std::string text = ini.ReadString("info" + std::to_string(index), key, "");
-    std::optional<double> value = ParseFloat(text, context.DecimalSeparator);
+double CatalogNumber(const std::string& text, char decimalSeparator) {
+    std::optional<double> value = ParseFloat(text, decimalSeparator);
     // The shipped catalogs are written with "."; keep them usable where the locale uses a comma.
-    if (!value && context.DecimalSeparator != '.') value = ParseFloat(text, '.');
+    if (!value && decimalSeparator != '.') value = ParseFloat(text, '.');
     return value.value_or(0);
 }
 
-void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPresetList& list,
-                  std::span<const TFieldWriter> fields) {
+std::string EntrySection(int index) {
+    return "info" + std::to_string(index);
+}
+
+// Reads the number under `key` of entry `index`.
+using TValueReader = std::function<double(const char* key, int index)>;
+
+void WritePicked(TCatalogKind kind, const IPresetList& list, std::span<const TFieldWriter> fields,
+                 char separator, const TValueReader& readValue) {
     if (list.ItemIndex() <= 0) return;
     const TCatalogDescriptor& catalog = DescriptorOf(kind);
     // ItemIndex is read afresh for every key: a field's change handler may have moved it.
-    const auto read = [&](int key) {
-        return ReadCatalogValue(context, catalog.FileName, catalog.Keys[key], list.ItemIndex());
-    };
-    const char separator = context.DecimalSeparator;
+    const auto read = [&](int key) { return readValue(catalog.Keys[key], list.ItemIndex()); };
     switch (catalog.Mode) {
         case TWriteMode::wmGeneral:
             Write(fields, 0, FormatGeneral(read(0), separator));
@@ -196,6 +180,58 @@ void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPres
             break;
         }
     }
+}
+
+}  // namespace
+
+const char* CatalogFileName(TCatalogKind kind) {
+    return DescriptorOf(kind).FileName;
+}
+
+int CatalogFieldCount(TCatalogKind kind) {
+    return DescriptorOf(kind).Mode == TWriteMode::wmEachFixed ? DescriptorOf(kind).KeyCount : 1;
+}
+
+void LoadCatalog(const TCatalogContext& context, const std::string& fileName, IPresetList& list) {
+    const std::string path = context.Directory + fileName;
+    if (!RegularFileExists(path)) {
+        ShowError(context, fileName + AppStrings::FileNotFound);
+        return;
+    }
+    FillPresetList(context, TIniFile::FromFile(path), list);
+}
+
+void FillPresetList(const TCatalogContext& context, const TIniFile& catalog, IPresetList& list) {
+    list.ClearItems();
+    list.AddItem(AppStrings::UserEntry);
+    AddDescriptions(context, catalog, list);
+    ApplyDefault(context, catalog, list);
+}
+
+double ReadCatalogValue(const TCatalogContext& context, const std::string& fileName, const std::string& key,
+                        int index) {
+    const std::string path = context.Directory + fileName;
+    if (!RegularFileExists(path)) {
+        ShowError(context, fileName + AppStrings::FileNotFound);
+        return 0;
+    }
+    return CatalogNumber(TIniFile::ReadFromFile(path, EntrySection(index), key, ""),
+                         context.DecimalSeparator);
+}
+
+void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPresetList& list,
+                  std::span<const TFieldWriter> fields) {
+    WritePicked(kind, list, fields, context.DecimalSeparator, [&](const char* key, int index) {
+        return ReadCatalogValue(context, DescriptorOf(kind).FileName, key, index);
+    });
+}
+
+void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const TIniFile& catalog,
+                  const IPresetList& list, std::span<const TFieldWriter> fields) {
+    const char separator = context.DecimalSeparator;
+    WritePicked(kind, list, fields, separator, [&](const char* key, int index) {
+        return CatalogNumber(catalog.ReadString(EntrySection(index), key, ""), separator);
+    });
 }
 
 }  // namespace kgr

@@ -6,8 +6,11 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace kgr {
+
+class TIniFile;
 
 // A pick-only drop-down list. Setting ItemIndex from code raises no event; the window calls
 // OnSelect when the user picks an entry, LoadCatalog calls it after applying the default.
@@ -16,6 +19,10 @@ class IPresetList {
     virtual ~IPresetList() = default;
     virtual void ClearItems() = 0;
     virtual void AddItem(const std::string& text) = 0;  // UTF-8
+    // Appends all of `texts` as AddItem would one by one; lists that can take them at once do.
+    virtual void AddItems(std::vector<std::string> texts) {
+        for (const std::string& text : texts) AddItem(text);
+    }
     virtual int ItemCount() const = 0;
     virtual int ItemIndex() const = 0;  // -1: nothing selected
     virtual void SetItemIndex(int index) = 0;
@@ -56,6 +63,9 @@ int CatalogFieldCount(TCatalogKind kind);
 // (calling list.OnSelect). A missing catalog leaves the list untouched and shows a message.
 void LoadCatalog(const TCatalogContext& context, const std::string& fileName, IPresetList& list);
 
+// LoadCatalog on a catalog already read.
+void FillPresetList(const TCatalogContext& context, const TIniFile& catalog, IPresetList& list);
+
 // Value of `key` in section "info<index>" of the catalog, or 0.
 double ReadCatalogValue(const TCatalogContext& context, const std::string& fileName, const std::string& key,
                         int index);
@@ -67,5 +77,8 @@ double ReadCatalogValue(const TCatalogContext& context, const std::string& fileN
 // from `fields` are skipped.
 void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPresetList& list,
                   std::span<const TFieldWriter> fields);
+// The same with the values taken from a catalog already read instead of the file.
+void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const TIniFile& catalog,
+                  const IPresetList& list, std::span<const TFieldWriter> fields);
 
 }  // namespace kgr

@@ -58,6 +58,38 @@ class TConverter {
     iconv_t Handle_;
 };
 
+// Decodes code page 932, appending to `result`, and returns the number of bytes used. With
+// `keepShortTail` a character that the end of `text` cuts short stays unused instead of becoming U+FFFD.
+std::size_t DecodeCp932(std::string_view text, std::string& result, bool keepShortTail) {
+    // Opening a converter costs more than decoding a description: each thread keeps its own.
+    thread_local TConverter converter;
+    if (!converter.Valid()) {
+        // Without the converter keep the ASCII and mark everything else.
+        for (const char c : text)
+            result += static_cast<std::uint8_t>(c) < 0x80 ? std::string_view(&c, 1) : ReplacementCharacter;
+        return text.size();
+    }
+    iconv(converter.Get(), nullptr, nullptr, nullptr, nullptr);  // from the initial state
+    char* in = const_cast<char*>(text.data());                   // iconv's interface is not const-correct
+    std::size_t inLeft = text.size();
+    char buffer[1024];
+    while (inLeft > 0) {
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t done = iconv(converter.Get(), &in, &inLeft, &out, &outLeft);
+        const int error = errno;
+        result.append(buffer, static_cast<std::size_t>(out - buffer));
+        if (done != static_cast<std::size_t>(-1) || error == E2BIG) continue;
+        if (error == EINVAL && keepShortTail) break;  // only the last character can be short
+        // An invalid or truncated sequence: mark it and go on after its first byte.
+        result += ReplacementCharacter;
+        ++in;
+        --inLeft;
+        iconv(converter.Get(), nullptr, nullptr, nullptr, nullptr);
+    }
+    return text.size() - inLeft;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
@@ -70,36 +102,25 @@ bool IsValidUtf8(std::string_view text) {
 }
 
 std::string Cp932ToUtf8(std::string_view text) {
-    TConverter converter;
     std::string result;
-    if (!converter.Valid()) {
-        // Without the converter keep the ASCII and mark everything else.
-        for (const char c : text)
-            result += static_cast<std::uint8_t>(c) < 0x80 ? std::string_view(&c, 1) : ReplacementCharacter;
-        return result;
-    }
-    char* in = const_cast<char*>(text.data());  // iconv's interface is not const-correct
-    std::size_t inLeft = text.size();
-    char buffer[1024];
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t done = iconv(converter.Get(), &in, &inLeft, &out, &outLeft);
-        const int error = errno;
-        result.append(buffer, static_cast<std::size_t>(out - buffer));
-        if (done != static_cast<std::size_t>(-1) || error == E2BIG) continue;
-        // An invalid or truncated sequence: mark it and go on after its first byte.
-        result += ReplacementCharacter;
-        ++in;
-        --inLeft;
-        iconv(converter.Get(), nullptr, nullptr, nullptr, nullptr);
-    }
+    DecodeCp932(text, result, false);
     return result;
 }
 
 std::string DecodeCatalogText(std::string_view text) {
     if (IsValidUtf8(text)) return std::string(text);
     return Cp932ToUtf8(text);
+}
+
+std::string_view CutOnCharacter(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit) return text;
+    if (IsValidUtf8(text)) {
+        while (limit > 0 && (static_cast<std::uint8_t>(text[limit]) & 0xC0) == 0x80)
+            --limit;  // a continuation
+        return text.substr(0, limit);
+    }
+    std::string ignored;
+    return text.substr(0, DecodeCp932(text.substr(0, limit), ignored, true));
 }
 
 }  // namespace kgr

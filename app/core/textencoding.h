@@ -1,6 +1,7 @@
 // Text from catalogs written on Linux (UTF-8) or on Japanese Windows (code page 932).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,10 @@ std::string Cp932ToUtf8(std::string_view text);
 
 // `text` unchanged when it is valid UTF-8, otherwise decoded as code page 932.
 std::string DecodeCatalogText(std::string_view text);
+
+// The longest start of `text` of at most `limit` bytes that ends on a character boundary of the
+// encoding the whole text has (UTF-8 when it is valid UTF-8, code page 932 otherwise), so a cut
+// never turns the rest of a text into a different encoding or leaves half a character behind.
+std::string_view CutOnCharacter(std::string_view text, std::size_t limit);
 
 }  // namespace kgr

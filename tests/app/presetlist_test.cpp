@@ -62,6 +62,41 @@ TEST_F(ListFixture, ClearingLeavesAnEmptyListWithNothingSelected) {
     EXPECT_EQ(list.ItemIndex(), -1);
 }
 
+TEST_F(ListFixture, ManyItemsAtOnceKeepOrderAndSelection) {
+    list.AddItem("(USER)");
+    std::vector<std::string> many;
+    for (int i = 1; i <= 1000; ++i) many.push_back("エントリー " + std::to_string(i));
+    list.AddItems(many);
+    EXPECT_EQ(list.ItemCount(), 1001);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(box.itemText(0), "(USER)");
+    EXPECT_EQ(box.itemText(1000), "エントリー 1000");
+    list.SetItemIndex(500);
+    list.AddItems({"a", "b"});
+    EXPECT_EQ(list.ItemIndex(), 500);
+    EXPECT_EQ(box.currentText(), "エントリー 500");
+    list.AddItems({});
+    EXPECT_EQ(list.ItemCount(), 1003);
+    EXPECT_TRUE(picks.empty());
+}
+
+TEST_F(ListFixture, TheBoxOwnEditingStillWorksOnTheList) {
+    list.AddItems({"(USER)", "a", "c"});
+    box.insertItem(2, QStringLiteral("b"));
+    box.setItemText(0, QStringLiteral("(USER) "));
+    EXPECT_EQ(list.ItemCount(), 4);
+    EXPECT_EQ(box.itemText(2), "b");
+    EXPECT_EQ(box.itemText(0), "(USER) ");
+    box.setItemData(2, QStringLiteral("tip"), Qt::ToolTipRole);
+    box.removeItem(1);
+    EXPECT_EQ(box.itemText(1), "b");
+    EXPECT_EQ(box.itemData(1, Qt::ToolTipRole).toString(), "tip");  // other roles move with their row
+    EXPECT_FALSE(box.itemData(2, Qt::ToolTipRole).isValid());
+    box.clear();
+    EXPECT_EQ(list.ItemCount(), 0);
+    EXPECT_EQ(list.ItemIndex(), -1);
+}
+
 TEST(PresetListLook, ListsArePickOnly) {
     QComboBox box;
     ApplyPresetListLook(box);

@@ -47,7 +47,50 @@ TEST(TextEncoding, CatalogTextKeepsUtf8AndDecodesTheRest) {
     EXPECT_EQ(DecodeCatalogText("plain"), "plain");
 }
 
+std::string Repeat(const std::string& unit, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += unit;
+    return text;
+}
+
+const std::string SjisA = "\x82\xA0";  // "あ" in code page 932
+
+TEST(TextEncoding, CutLeavesOutAUtf8CharacterTheLimitWouldSplit) {
+    const std::string text = Repeat("あ", 700);  // 3 bytes each
+    EXPECT_EQ(CutOnCharacter(text, 2047), Repeat("あ", 682));
+    EXPECT_EQ(CutOnCharacter(text, 2046), Repeat("あ", 682));  // already on a boundary
+    EXPECT_EQ(CutOnCharacter("aあ", 3), "a");
+    EXPECT_EQ(CutOnCharacter("\xF0\x9F\x8F\x8D", 3), "");
+    EXPECT_EQ(CutOnCharacter("short", 2047), "short");
+}
+
+TEST(TextEncoding, CutLeavesOutACp932CharacterTheLimitWouldSplit) {
+    const std::string text = Repeat(SjisA, 1100);
+    EXPECT_EQ(CutOnCharacter(text, 2047), Repeat(SjisA, 1023));
+    // 0xA0 is a whole character after a single-byte one but a second byte after 0x82: only
+    // reading from the start tells them apart.
+    EXPECT_EQ(CutOnCharacter("\xB1" + SjisA + SjisA, 4), "\xB1" + SjisA);
+    EXPECT_EQ(CutOnCharacter(SjisA + SjisA, 3), SjisA);
+    EXPECT_EQ(CutOnCharacter("\xB1\xB2\xB3", 2), "\xB1\xB2");  // half-width katakana are one byte
+}
+
+TEST(TextEncoding, CutTextDecodesToTheStartOfTheWholeText) {
+    for (const std::string& text : {Repeat("あ", 700), Repeat(SjisA, 1100), "x" + Repeat(SjisSuzuki, 200)}) {
+        const std::string cut = DecodeCatalogText(CutOnCharacter(text, 2047));
+        EXPECT_EQ(DecodeCatalogText(text).substr(0, cut.size()), cut);
+        EXPECT_EQ(cut.find("\xEF\xBF\xBD"), std::string::npos);
+    }
+}
+
 class CatalogEncoding : public test::TCatalogTest {};
+
+TEST_F(CatalogEncoding, ALongDescriptionKeepsItsEncodingWhereTheLimitSplitsACharacter) {
+    WriteFile("primary.ini", "[generic]\nnumber=2\ndefault=0\n[info1]\ndescription=" + Repeat("あ", 700) +
+                                 "\n[info2]\ndescription=" + Repeat(SjisA, 1100) + "\n");
+    test::TFakeList list;
+    LoadCatalog(Context, "primary.ini", list);
+    EXPECT_EQ(list.Items, (std::vector<std::string>{"(USER)", Repeat("あ", 682), Repeat("あ", 1023)}));
+}
 
 TEST_F(CatalogEncoding, DescriptionsInEitherEncodingReachTheListAsUtf8) {
     WriteFile("primary.ini", "\xEF\xBB\xBF[generic]\r\nnumber=2\r\ndefault=0\r\n[info1]\r\ndescription=" +

@@ -64,6 +64,28 @@ TEST(IniFileParsing, ValuesStopAtZeroBytesAndAtTheLengthLimit) {
     EXPECT_EQ(ini.ReadString("s", "long", ""), longValue.substr(0, 2047));
 }
 
+TEST(IniFileParsing, OneValueReadStraightFromTheTextFollowsTheSameRules) {
+    const std::string text =
+        "\xEF\xBB\xBForphan=1\n[A]\nk=1\nK=2\n q = ' x ' \n[b]\nk=b\n[a]\nk=3\nm=4\n[c]\nv=" +
+        std::string(3000, 'v') + "\n";
+    const TIniFile ini(text);
+    const std::pair<const char*, const char*> reads[] = {
+        {"a", "k"}, {" A ", "K"}, {"a", "q"}, {"a", "m"}, {"b", "k"}, {"c", "v"}, {"", "orphan"}, {"d", "k"}};
+    for (const auto& [section, key] : reads) {
+        EXPECT_EQ(TIniFile::ReadFromText(text, section, key, "dflt"), ini.ReadString(section, key, "dflt"))
+            << section << "/" << key;
+    }
+    EXPECT_EQ(TIniFile::ReadFromText(text, "a", "k", ""), "1");
+    EXPECT_EQ(TIniFile::ReadFromText(text, "a", "m", "dflt"),
+              "dflt");  // a repeated section's keys are unseen
+}
+
+TEST(IniFileParsing, ValuesOfAKeyInEverySectionInFileOrder) {
+    const TIniFile ini("[s2]\nd=two\nD=again\n[none]\nx=1\n[S1]\n d = 'one' \n[s2]\nd=late\n[e]\nd=\n");
+    using Pairs = std::vector<std::pair<std::string_view, std::string_view>>;
+    EXPECT_EQ(ini.ValuesOfKey("D"), (Pairs{{"s2", "two"}, {"S1", "one"}, {"e", ""}}));
+}
+
 TEST(IniFileParsing, AbsentSectionOrKeyGivesTheDefault) {
     const TIniFile ini("[s]\nempty=\n");
     EXPECT_EQ(ini.ReadString("t", "empty", "dflt"), "dflt");

@@ -1,0 +1,121 @@
+// Start-up with catalogs at the 4 MiB read limit: loading one into a list (with its default pick), and
+// the whole window with five of them. Reading the same file's bytes is the baseline of the same run.
+#include <benchmark/benchmark.h>
+
+#include <QComboBox>
+#include <QTemporaryDir>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "app/core/catalogs.h"
+#include "app/core/inifile.h"
+#include "app/messagebox.h"
+#include "app/presetlist.h"
+
+namespace {
+
+// A catalog of short entries filling the read limit; info1 carries every kind's value keys. The
+// descriptions are UTF-8, or code page 932 with `prefix` "\x83\x47" ("エ").
+std::string HugeCatalog(int& entries, const std::string& prefix) {
+    std::string text = "[generic]\nnumber=999999\ndefault=1\n[info1]\ndescription=" + prefix +
+                       " 1\nratio=2.5\n1st=2.5\n2nd=1.8\ndia=17\nwid=120\nflt=70\n";
+    entries = 1;
+    while (text.size() < kgr::TIniFile::MaxFileBytes - 64) {
+        const std::string k = std::to_string(++entries);
+        text += "[info" + k + "]\ndescription=" + prefix + k + "\n";
+    }
+    return text;
+}
+
+// The five catalogs, written once into a scratch directory of the benchmark's own.
+class THugeCatalogs {
+  public:
+    THugeCatalogs() {
+        const std::string text = HugeCatalog(Entries, "E");
+        for (const kgr::TCatalogKind kind : kgr::AllCatalogKinds)
+            std::ofstream(Directory() + kgr::CatalogFileName(kind), std::ios::binary) << text;
+        int sjisEntries = 0;
+        std::ofstream(Directory() + "sjis.ini", std::ios::binary) << HugeCatalog(sjisEntries, "\x83\x47");
+    }
+    std::string Directory() const { return Dir_.path().toStdString() + "/"; }
+    int Entries = 0;
+
+  private:
+    QTemporaryDir Dir_;
+};
+
+const THugeCatalogs& Catalogs() {
+    static const THugeCatalogs catalogs;
+    return catalogs;
+}
+
+class TVectorList : public kgr::IPresetList {
+  public:
+    void ClearItems() override { Items.clear(); }
+    void AddItem(const std::string& text) override { Items.push_back(text); }
+    int ItemCount() const override { return static_cast<int>(Items.size()); }
+    int ItemIndex() const override { return Index; }
+    void SetItemIndex(int index) override { Index = index; }
+    std::vector<std::string> Items;
+    int Index = -1;
+};
+
+kgr::TCatalogContext Context() {
+    return {Catalogs().Directory(), '.', nullptr};
+}
+
+// Loads a catalog as the transmission's (six values read at the default pick) into `list`.
+void LoadWired(kgr::IPresetList& list, const std::string& fileName = "transmission.ini") {
+    const kgr::TCatalogContext context = Context();
+    std::vector<kgr::TFieldWriter> fields(6, [](const std::string& text) { benchmark::DoNotOptimize(text); });
+    list.OnSelect = [&] { kgr::SelectPreset(context, kgr::TCatalogKind::ckTransmission, list, fields); };
+    kgr::LoadCatalog(context, fileName, list);
+}
+
+void BM_ReadHugeCatalogBytes(benchmark::State& state) {
+    const std::string path = Catalogs().Directory() + "transmission.ini";
+    for (auto _ : state) {
+        std::ifstream file(path, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_ReadHugeCatalogBytes)->Unit(benchmark::kMillisecond);
+
+void BM_LoadHugeCatalogCore(benchmark::State& state) {
+    for (auto _ : state) {
+        TVectorList list;
+        LoadWired(list);
+        benchmark::DoNotOptimize(list.Items.data());
+    }
+    state.counters["entries"] = Catalogs().Entries;
+}
+BENCHMARK(BM_LoadHugeCatalogCore)->Unit(benchmark::kMillisecond);
+
+// Argument 0: UTF-8 descriptions, 1: code page 932.
+void BM_LoadHugeCatalogIntoDropDown(benchmark::State& state) {
+    for (auto _ : state) {
+        QComboBox box;
+        ApplyPresetListLook(box);
+        TPresetList list(box);
+        LoadWired(list, state.range(0) == 0 ? "transmission.ini" : "sjis.ini");
+        state.counters["items"] = box.count();
+    }
+}
+BENCHMARK(BM_LoadHugeCatalogIntoDropDown)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_WindowStartWithFiveHugeCatalogs(benchmark::State& state) {
+    const QString directory = QString::fromStdString(Catalogs().Directory());
+    for (auto _ : state) {
+        TMessageRecorder messages;
+        TForm1 form(&messages, directory);
+        form.show();
+        benchmark::DoNotOptimize(form.C_Tire->count());
+    }
+}
+BENCHMARK(BM_WindowStartWithFiveHugeCatalogs)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -72,7 +72,7 @@ TChartCanvas::TChartCanvas() {
 TChartCanvas::~TChartCanvas() = default;
 
 int TChartCanvas::MeasureWidth(const std::string& text) {
-    return Metrics().horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return LaidOut(text).Width;
 }
 
 int TChartCanvas::MeasureHeight(const std::string&) {
@@ -199,28 +199,30 @@ void TChartCanvas::SyncBrush(QPainter& painter, bool fill) {
     brushState_ = wanted;
 }
 
-const QFontMetrics& TChartCanvas::Metrics() {
-    if (fontDirty_ || !metrics_) {
-        qtFont_ = font_.ToQFont();
-        metrics_.emplace(qtFont_);
+// A font property set and set back (the defaults between two texts) realises nothing anew.
+TRealisedFont& TChartCanvas::RealisedFont() {
+    if (fontDirty_ || realised_ == nullptr) {
+        TRealisedFont* realised = &fonts_.Realise(font_);
+        if (realised != realised_) fontApplied_ = false;
+        realised_ = realised;
         fontDirty_ = false;
-        fontApplied_ = false;
     }
-    return *metrics_;
+    return *realised_;
+}
+
+const QFontMetrics& TChartCanvas::Metrics() {
+    return RealisedFont().Metrics();
 }
 
 void TChartCanvas::SyncFont(QPainter& painter) {
-    Metrics();
+    const QFont& font = RealisedFont().Font();
     if (fontApplied_) return;
-    painter.setFont(qtFont_);
+    painter.setFont(font);
     fontApplied_ = true;
 }
 
 void TChartCanvas::SyncRotatedFont(QPainter& painter) {
-    Metrics();
-    QFont rotated = qtFont_;
-    rotated.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::NoAntialias | QFont::ForceOutline));
-    painter.setFont(rotated);
+    painter.setFont(RealisedFont().RotatedFont());
     fontApplied_ = false;
 }
 

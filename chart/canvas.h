@@ -41,6 +41,7 @@
 #include "chart/chartfwd.h"
 #include "chart/fonts.h"
 #include "chart/pens.h"
+#include "chart/textcache.h"
 
 class TView3DOptions;
 
@@ -163,6 +164,9 @@ class TChartCanvas {
     void SyncFont(QPainter& painter);
     // The current font as an outline font that can be turned (until the next SyncFont).
     void SyncRotatedFont(QPainter& painter);
+    // The current font realised, and `text` laid out in it.
+    TRealisedFont& RealisedFont();
+    TLaidOutText& LaidOut(const std::string& text) { return RealisedFont().Text(text); }
     void SyncTextPen(QPainter& painter);
     // Gives the target the background colour and mode.
     void SyncBackground();
@@ -191,8 +195,8 @@ class TChartCanvas {
     bool fontApplied_ = false;
     QPen qtPen_;
     QBrush qtBrush_;
-    QFont qtFont_;
-    std::optional<QFontMetrics> metrics_;
+    TFontCache fonts_;
+    TRealisedFont* realised_ = nullptr;
     QPen textPen_;
     TColor textPenColor_ = clNone;
     QBrush backBrush_;
@@ -371,9 +375,11 @@ class TChartCanvas3D : public TCanvas3D {
     void EnsureBuffer(int width, int height);
     void StrokeLine(int x0, int y0, int x1, int y1);
     void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) const;
-    static void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
+    void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1) const;
+    bool FillsSpans(const QPainter& painter) const;
+    static void FillSpan(QPainter& painter, long long x, long long y, long long width, long long height);
     void ApplyComposition(QPainter& painter) const;
-    void DrawTextCell(QPainter& painter, int x, int y, const QString& text);
+    void DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, bool stamp);
     void FillStraightGradient(const TRect& rect, TColor startColour, TColor endColour,
                               TGradientDirection direction);
     void FillShapedGradient(const TRect& rect, TColor startColour, TColor endColour,

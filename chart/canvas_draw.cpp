@@ -192,6 +192,14 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
     const long long dx = static_cast<long long>(x1) - x0;
     const long long dy = static_cast<long long>(y1) - y0;
     bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    if ((dx == 0 || dy == 0) && FillsSpans(painter)) {
+        // The pixels Qt's line would cover, from the start on, the end left out.
+        const long long from = dx > 0 || dy > 0 ? 0 : (dx < 0 ? dx + 1 : dy + 1);
+        const long long length = std::llabs(dx) + std::llabs(dy);
+        FillSpan(painter, x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0), dy == 0 ? length : 1,
+                 dx == 0 ? length : 1);
+        return;
+    }
     if (xMajor ? dx > 0 : dy > 0) {
         painter.drawLine(x0, y0, x1, y1);
         return;
@@ -226,7 +234,7 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
 // minor coordinate rounded; each run of pixels on one row or column is one forward line. Only the
 // steps that fall on the device are walked, so a line far longer than the device costs no more
 // than one across it.
-void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1) {
+void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1) const {
     const long long dx = static_cast<long long>(x1) - x0;
     const long long dy = static_cast<long long>(y1) - y0;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
@@ -248,6 +256,7 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
     const long long first = std::max(0LL, majorSign > 0 ? low - start : start - high);
     const long long last =
         std::min(static_cast<long long>(steps) - 1, majorSign > 0 ? high - start : start - low);
+    const bool spans = FillsSpans(painter);
     long long runStart = first;
     for (long long i = first + 1; i <= last + 1; ++i) {
         if (i <= last && minorAt(i) == minorAt(runStart)) continue;
@@ -257,13 +266,42 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
         auto from = static_cast<int>(start + std::min(a, b));
         auto to = static_cast<int>(start + std::max(a, b) + 1);
         auto across = static_cast<int>((xMajor ? y0 : x0) + minorAt(runStart));
-        if (xMajor) {
+        if (spans) {
+            FillSpan(painter, xMajor ? from : across, xMajor ? across : from, xMajor ? to - from : 1,
+                     xMajor ? 1 : to - from);
+        } else if (xMajor) {
             painter.drawLine(from, across, to, across);
         } else {
             painter.drawLine(across, from, across, to);
         }
         runStart = i;
     }
+}
+
+// A solid one-pixel copy pen on a painter moved by whole pixels at most: a run of pixels along a
+// row or column is a filled rectangle, far cheaper than Qt's line drawing.
+bool TChartCanvas3D::FillsSpans(const QPainter& painter) const {
+    const QTransform& transform = painter.worldTransform();
+    return pen_.Mode() == pmCopy && !smallDotsActive_ && painter.pen().style() == Qt::SolidLine &&
+           transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx()) &&
+           transform.dy() == std::floor(transform.dy());
+}
+
+void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long long width,
+                              long long height) {
+    // Clamped to the device first (moved by whole pixels only), so that the rectangle fits an int
+    // whatever the line's length.
+    const QPaintDevice* device = painter.device();
+    const auto shiftX = static_cast<long long>(painter.worldTransform().dx());
+    const auto shiftY = static_cast<long long>(painter.worldTransform().dy());
+    const long long left = std::max(x, -shiftX);
+    const long long top = std::max(y, -shiftY);
+    const long long right = std::min(x + width, device->width() - shiftX);
+    const long long bottom = std::min(y + height, device->height() - shiftY);
+    if (left >= right || top >= bottom) return;
+    painter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                           static_cast<int>(bottom - top)),
+                     painter.pen().color());
 }
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {
@@ -395,11 +433,11 @@ void TChartCanvas3D::StretchGraphic(const TRect& rect, const TGraphic* graphic) 
     target_->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), *graphic);
 }
 
-void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, const QString& text) {
+void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, bool stamp) {
     // Text anchored beyond any device would not show, and its cell arithmetic could overflow.
     if (std::llabs(x) > kCurveLimit || std::llabs(y) > kCurveLimit) return;
     const QFontMetrics& metrics = Metrics();
-    int width = metrics.horizontalAdvance(text);
+    const int width = text.Width;
     if ((textAlign_ & TA_CENTER) == TA_CENTER) {
         x -= width / 2;
     } else if ((textAlign_ & TA_CENTER) == TA_RIGHT) {
@@ -415,17 +453,28 @@ void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, const QString
     if (backMode_ == bmOpaque)
         painter.fillRect(QRect(x, baseline - metrics.ascent(), width, metrics.height()),
                          ToQColor(backColor_));
+    if (stamp) {
+        DrawStamp(painter, RealisedFont().Stamp(text, ColorToRGB(font_.Color())), x, baseline);
+        return;
+    }
     // The cell was painted above; Qt must not paint a second, differently sized one.
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QPoint(x, baseline), text);
+    painter.drawText(QPoint(x, baseline), text.Text);
     painter.setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
 }
 
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;
-    SyncFont(*target_);
-    SyncTextPen(*target_);
-    DrawTextCell(*target_, x, y, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // Moved by whole pixels only, a stamp of the text gives exactly the pixels drawing it would.
+    const QTransform& transform = target_->worldTransform();
+    const bool stamp = transform.type() <= QTransform::TxTranslate &&
+                       transform.dx() == std::floor(transform.dx()) &&
+                       transform.dy() == std::floor(transform.dy());
+    if (!stamp) {
+        SyncFont(*target_);
+        SyncTextPen(*target_);
+    }
+    DrawTextCell(*target_, x, y, LaidOut(text), stamp);
 }
 
 void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int angle) {
@@ -442,7 +491,7 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     QTransform previous = painter.worldTransform();
     painter.translate(x, y);
     painter.rotate(-angle);
-    DrawTextCell(painter, 0, 0, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    DrawTextCell(painter, 0, 0, LaidOut(text), false);
     painter.setWorldTransform(previous);
     if (zoomed) font_.SetHeight(height);
 }

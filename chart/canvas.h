@@ -374,10 +374,11 @@ class TChartCanvas3D : public TCanvas3D {
     void DiscardBuffer();
     void EnsureBuffer(int width, int height);
     void StrokeLine(int x0, int y0, int x1, int y1);
-    void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) const;
-    void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1) const;
+    void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1);
+    void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
     bool FillsSpans(const QPainter& painter) const;
-    static void FillSpan(QPainter& painter, long long x, long long y, long long width, long long height);
+    void FillSpan(QPainter& painter, long long x, long long y, long long width, long long height);
+    bool WriteSpan(const QPainter& painter, QRect span);
     void ApplyComposition(QPainter& painter) const;
     void DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, bool stamp);
     void FillStraightGradient(const TRect& rect, TColor startColour, TColor endColour,
@@ -404,6 +405,10 @@ class TChartCanvas3D : public TCanvas3D {
     bool depthMode_ = false;
     std::unique_ptr<QImage> buffer_;
     std::unique_ptr<QPainter> bufferPainter_;
+    // The buffer painter's clip as the surface set it: a rectangle in device pixels, or another shape.
+    enum class TBufferClip : std::uint8_t { None, Rect, Other };
+    TBufferClip bufferClip_ = TBufferClip::None;
+    QRect bufferClipRect_;
     bool buffered_ = true;
     bool monochrome_ = false;
     bool needsRedraw_ = true;

@@ -187,7 +187,7 @@ void TChartCanvas3D::StrokeLine(int x0, int y0, int x1, int y1) {
 // must cover its start and leave out its end: an axis-parallel or 45-degree one is drawn from its
 // end to its start, both moved one step along the line; any other solid one is walked pixel by
 // pixel from its start and drawn in runs.
-void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) const {
+void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) {
     // Pixel coordinates may be anywhere in the int range: differences need 64 bits.
     const long long dx = static_cast<long long>(x1) - x0;
     const long long dy = static_cast<long long>(y1) - y0;
@@ -234,7 +234,7 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
 // minor coordinate rounded; each run of pixels on one row or column is one forward line. Only the
 // steps that fall on the device are walked, so a line far longer than the device costs no more
 // than one across it.
-void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1) const {
+void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1) {
     const long long dx = static_cast<long long>(x1) - x0;
     const long long dy = static_cast<long long>(y1) - y0;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
@@ -287,6 +287,23 @@ bool TChartCanvas3D::FillsSpans(const QPainter& painter) const {
            transform.dy() == std::floor(transform.dy());
 }
 
+// Straight into the buffer's pixels when the painter would only copy the pen colour there.
+bool TChartCanvas3D::WriteSpan(const QPainter& painter, QRect span) {
+    const QColor& colour = painter.pen().color();
+    if (&painter != bufferPainter_.get() || bufferClip_ == TBufferClip::Other || colour.alpha() != 255 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        buffer_->format() != QImage::Format_RGB32 || !buffer_->isDetached())
+        return false;
+    span &= buffer_->rect();
+    if (bufferClip_ == TBufferClip::Rect) span &= bufferClipRect_;
+    const QRgb pixel = colour.rgb();
+    for (int y = span.top(); y <= span.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(buffer_->scanLine(y));
+        std::fill(row + span.left(), row + span.right() + 1, pixel);
+    }
+    return true;
+}
+
 void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long long width,
                               long long height) {
     // Clamped to the device first (moved by whole pixels only), so that the rectangle fits an int
@@ -299,9 +316,10 @@ void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long 
     const long long right = std::min(x + width, device->width() - shiftX);
     const long long bottom = std::min(y + height, device->height() - shiftY);
     if (left >= right || top >= bottom) return;
-    painter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                           static_cast<int>(bottom - top)),
-                     painter.pen().color());
+    const QRect span(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                     static_cast<int>(bottom - top));
+    if (WriteSpan(painter, span.translated(static_cast<int>(shiftX), static_cast<int>(shiftY)))) return;
+    painter.fillRect(span, painter.pen().color());
 }
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {
@@ -504,10 +522,16 @@ void TChartCanvas3D::ClipToRect(const TRect& rect) {
     // Clip regions are kept in device coordinates, so the transform is set aside meanwhile.
     QTransform previous = target_->worldTransform();
     target_->resetTransform();
+    if (target_ == bufferPainter_.get() && bufferClip_ != TBufferClip::Other) {
+        bufferClipRect_ = bufferClip_ == TBufferClip::Rect ? bufferClipRect_.intersected(device) : device;
+        bufferClip_ = TBufferClip::Rect;
+    }
     target_->setClipRect(device, target_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     target_->setWorldTransform(previous);
 }
 
 void TChartCanvas3D::RemoveClip() {
-    if (target_ != nullptr) target_->setClipping(false);
+    if (target_ == nullptr) return;
+    target_->setClipping(false);
+    if (target_ == bufferPainter_.get()) bufferClip_ = TBufferClip::None;
 }

@@ -376,9 +376,13 @@ class TChartCanvas3D : public TCanvas3D {
     void StrokeLine(int x0, int y0, int x1, int y1);
     void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1);
     void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
+    bool SpansAllowed(const QPainter& painter) const;
     bool FillsSpans(const QPainter& painter) const;
-    void FillSpan(QPainter& painter, long long x, long long y, long long width, long long height);
-    bool WriteSpan(const QPainter& painter, QRect span);
+    bool FillsDashedSpans(const QPainter& painter) const;
+    void DrawDashedSpans(QPainter& painter, int x0, int y0, long long dx, long long dy);
+    void FillSpan(QPainter& painter, long long x, long long y, long long width, long long height,
+                  const QColor& colour);
+    bool WriteSpan(const QPainter& painter, QRect span, const QColor& colour);
     void ApplyComposition(QPainter& painter) const;
     void DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, bool stamp);
     void FillStraightGradient(const TRect& rect, TColor startColour, TColor endColour,

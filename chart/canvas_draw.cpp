@@ -98,6 +98,8 @@ TRect ClampedToArea(const QRect& area, int x0, int y0, int x1, int y1, int margi
 
 // Curved figures far larger than any device are cut down to a size Qt can still compute with.
 constexpr int kCurveLimit = 1 << 24;
+// Longer styled lines are left to Qt, which skips what lies off the device.
+constexpr long long kDashedSpanLimit = 1 << 16;
 
 TRect CurveBox(int x0, int y0, int x1, int y1) {
     TRect r = Normalised(x0, y0, x1, y1);
@@ -197,7 +199,11 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
         const long long from = dx > 0 || dy > 0 ? 0 : (dx < 0 ? dx + 1 : dy + 1);
         const long long length = std::llabs(dx) + std::llabs(dy);
         FillSpan(painter, x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0), dy == 0 ? length : 1,
-                 dx == 0 ? length : 1);
+                 dx == 0 ? length : 1, painter.pen().color());
+        return;
+    }
+    if ((dx == 0 || dy == 0) && std::llabs(dx + dy) <= kDashedSpanLimit && FillsDashedSpans(painter)) {
+        DrawDashedSpans(painter, x0, y0, dx, dy);
         return;
     }
     if (xMajor ? dx > 0 : dy > 0) {
@@ -268,7 +274,7 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
         auto across = static_cast<int>((xMajor ? y0 : x0) + minorAt(runStart));
         if (spans) {
             FillSpan(painter, xMajor ? from : across, xMajor ? across : from, xMajor ? to - from : 1,
-                     xMajor ? 1 : to - from);
+                     xMajor ? 1 : to - from, painter.pen().color());
         } else if (xMajor) {
             painter.drawLine(from, across, to, across);
         } else {
@@ -278,18 +284,48 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
     }
 }
 
-// A solid one-pixel copy pen on a painter moved by whole pixels at most: a run of pixels along a
-// row or column is a filled rectangle, far cheaper than Qt's line drawing.
-bool TChartCanvas3D::FillsSpans(const QPainter& painter) const {
+// A one-pixel copy pen on a painter moved by whole pixels at most: a run of pixels along a row or
+// column is a filled rectangle, far cheaper than Qt's line drawing.
+bool TChartCanvas3D::SpansAllowed(const QPainter& painter) const {
     const QTransform& transform = painter.worldTransform();
-    return pen_.Mode() == pmCopy && !smallDotsActive_ && painter.pen().style() == Qt::SolidLine &&
-           transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx()) &&
-           transform.dy() == std::floor(transform.dy());
+    return pen_.Mode() == pmCopy && transform.type() <= QTransform::TxTranslate &&
+           transform.dx() == std::floor(transform.dx()) && transform.dy() == std::floor(transform.dy());
+}
+
+bool TChartCanvas3D::FillsSpans(const QPainter& painter) const {
+    return !smallDotsActive_ && painter.pen().style() == Qt::SolidLine && SpansAllowed(painter);
+}
+
+bool TChartCanvas3D::FillsDashedSpans(const QPainter& painter) const {
+    const QPen& pen = painter.pen();
+    return pen.style() == Qt::CustomDashLine && pen.dashOffset() == 0 && pen.widthF() == 0 &&
+           SpansAllowed(painter);
+}
+
+// An axis-parallel styled line: its pattern of whole-pixel dashes and gaps laid from the start pixel
+// along the line, the end pixel left out, each dash one span.
+void TChartCanvas3D::DrawDashedSpans(QPainter& painter, int x0, int y0, long long dx, long long dy) {
+    const QList<qreal> dashes = painter.pen().dashPattern();
+    const long long length = std::llabs(dx) + std::llabs(dy);
+    const long long sign = dx + dy > 0 ? 1 : -1;
+    const bool opaque = painter.backgroundMode() == Qt::OpaqueMode;
+    const QColor& pen = painter.pen().color();
+    const QColor& background = painter.background().color();
+    long long at = 0;
+    for (qsizetype k = 0; at < length; k = (k + 1) % dashes.size()) {
+        const long long end = std::min(length, at + std::max(1LL, std::llround(dashes[k])));
+        // Gaps take the background colour in opaque mode, as Qt's styled lines do.
+        if (k % 2 == 0 || opaque) {
+            const long long from = sign > 0 ? at : -(end - 1);
+            FillSpan(painter, x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0), dy == 0 ? end - at : 1,
+                     dx == 0 ? end - at : 1, k % 2 == 0 ? pen : background);
+        }
+        at = end;
+    }
 }
 
 // Straight into the buffer's pixels when the painter would only copy the pen colour there.
-bool TChartCanvas3D::WriteSpan(const QPainter& painter, QRect span) {
-    const QColor& colour = painter.pen().color();
+bool TChartCanvas3D::WriteSpan(const QPainter& painter, QRect span, const QColor& colour) {
     if (&painter != bufferPainter_.get() || bufferClip_ == TBufferClip::Other || colour.alpha() != 255 ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         buffer_->format() != QImage::Format_RGB32 || !buffer_->isDetached())
@@ -304,8 +340,8 @@ bool TChartCanvas3D::WriteSpan(const QPainter& painter, QRect span) {
     return true;
 }
 
-void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long long width,
-                              long long height) {
+void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long long width, long long height,
+                              const QColor& colour) {
     // Clamped to the device first (moved by whole pixels only), so that the rectangle fits an int
     // whatever the line's length.
     const QPaintDevice* device = painter.device();
@@ -318,8 +354,9 @@ void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long 
     if (left >= right || top >= bottom) return;
     const QRect span(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
                      static_cast<int>(bottom - top));
-    if (WriteSpan(painter, span.translated(static_cast<int>(shiftX), static_cast<int>(shiftY)))) return;
-    painter.fillRect(span, painter.pen().color());
+    if (WriteSpan(painter, span.translated(static_cast<int>(shiftX), static_cast<int>(shiftY)), colour))
+        return;
+    painter.fillRect(span, colour);
 }
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {

@@ -175,6 +175,26 @@ QBrush TChartCanvas::RealiseBrush() {
     return QBrush(colour, hatches_[index]);
 }
 
+// Qt colours a hatch bitmap afresh on every fill; with transparent gaps the coloured tile is the
+// same every time, so it is made once per hatch and colour.
+const QBrush* TChartCanvas::HatchTile() {
+    if (brush_.HasBitmap() || brush_.Style() < bsHorizontal || brush_.Style() > bsDiagCross) return nullptr;
+    const auto index = static_cast<size_t>(brush_.Style() - bsHorizontal);
+    const TColor colour = ColorToRGB(brush_.Color());
+    auto& [tileColour, tile] = hatchTiles_[index];
+    if (tile.style() != Qt::TexturePattern || tileColour != colour) {
+        QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+        const QRgb ink = ToQColor(colour).rgba();
+        for (int y = 0; y < 8; ++y) {
+            const unsigned char bits = kHatchRows[index][static_cast<size_t>(y)];
+            for (int x = 0; x < 8; ++x) image.setPixel(x, y, (bits & (0x80 >> x)) != 0 ? ink : 0);
+        }
+        tile = QBrush(image);
+        tileColour = colour;
+    }
+    return &tile;
+}
+
 void TChartCanvas::SyncPen(QPainter& painter) {
     if (penDirty_) {
         qtPen_ = CachedPen();

@@ -171,6 +171,8 @@ class TChartCanvas {
     // Gives the target the background colour and mode.
     void SyncBackground();
     const QFontMetrics& Metrics();
+    // The current hatch as a tile in the brush colour with transparent gaps (nullptr: not a hatch).
+    const QBrush* HatchTile();
 
     QPainter* target_ = nullptr;
     TChartPen pen_;
@@ -201,6 +203,7 @@ class TChartCanvas {
     TColor textPenColor_ = clNone;
     QBrush backBrush_;
     std::array<QBitmap, 6> hatches_;
+    std::array<std::pair<TColor, QBrush>, 6> hatchTiles_;
     std::array<std::pair<TRealisedPenKey, QPen>, 32> penCache_;
     size_t penCacheNext_ = 0;
 };

@@ -377,7 +377,8 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
-    target_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), target_->brush());
+    const QBrush* tile = backMode_ == bmTransparent ? HatchTile() : nullptr;
+    target_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), tile ? *tile : target_->brush());
 }
 
 void TChartCanvas3D::EraseRect(const TRect& rect) {

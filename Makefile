@@ -9,6 +9,8 @@ BUILD ?= build
 PACKAGES := cmake g++ make pkg-config clang-format qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n \
             desktop-file-utils appstream dpkg-dev
+# Benchmark-only peers: the side-by-side paint benchmark draws the gear chart with them too.
+BENCH_PACKAGES := libqcustomplot-dev qt6-charts-dev libqt6opengl6-dev
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 FUZZ_PACKAGES := clang libclang-rt-14-dev
@@ -19,7 +21,7 @@ FUZZ_SECONDS ?= 600
 all: build
 
 deps:
-	@missing=""; for p in $(PACKAGES); do \
+	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -50,10 +52,12 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: deps
+bench:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DKESTRIGO_BENCH=ON > /dev/null
-	@cmake --build $(BUILD)-bench -j $(JOBS) --target kestrigo_bench
+	@cmake --build $(BUILD)-bench -j $(JOBS) --target kestrigo_bench kestrigo_peer_bench
 	@cd $(BUILD)-bench && QT_QPA_PLATFORM=offscreen ./bench/kestrigo_bench
+	@cd $(BUILD)-bench && QT_QPA_PLATFORM=offscreen ./bench/kestrigo_peer_bench
 
 # The program alone (no tests, no benchmarks), built for release and packaged by CPack.
 package: deps

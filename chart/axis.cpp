@@ -27,10 +27,16 @@ double LogOfEnd(double end) {
 
 }  // namespace
 
+// Exact without the floating-point environment (nearbyintl saves and restores it on every call):
+// the fraction value - floor(value) of a long double is exact.
 int RoundHalfEven(long double value) {
     if (std::isnan(value)) return 0;
-    return ClampToInt(static_cast<long long>(
-        std::clamp<long double>(std::nearbyintl(value), LLONG_MIN / 2, LLONG_MAX / 2)));
+    const long double clamped = std::clamp<long double>(value, LLONG_MIN / 2, LLONG_MAX / 2);
+    const long double whole = std::floor(clamped);
+    auto rounded = static_cast<long long>(whole);
+    const long double fraction = clamped - whole;
+    if (fraction > 0.5L || (fraction == 0.5L && (rounded & 1) != 0)) ++rounded;
+    return ClampToInt(rounded);
 }
 
 // ---- Title ----

@@ -72,7 +72,7 @@ TChartCanvas::TChartCanvas() {
 TChartCanvas::~TChartCanvas() = default;
 
 int TChartCanvas::MeasureWidth(const std::string& text) {
-    return Metrics().horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return LaidOut(text).Width;
 }
 
 int TChartCanvas::MeasureHeight(const std::string&) {
@@ -175,6 +175,26 @@ QBrush TChartCanvas::RealiseBrush() {
     return QBrush(colour, hatches_[index]);
 }
 
+// Qt colours a hatch bitmap afresh on every fill; with transparent gaps the coloured tile is the
+// same every time, so it is made once per hatch and colour.
+const QBrush* TChartCanvas::HatchTile() {
+    if (brush_.HasBitmap() || brush_.Style() < bsHorizontal || brush_.Style() > bsDiagCross) return nullptr;
+    const auto index = static_cast<size_t>(brush_.Style() - bsHorizontal);
+    const TColor colour = ColorToRGB(brush_.Color());
+    auto& [tileColour, tile] = hatchTiles_[index];
+    if (tile.style() != Qt::TexturePattern || tileColour != colour) {
+        QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+        const QRgb ink = ToQColor(colour).rgba();
+        for (int y = 0; y < 8; ++y) {
+            const unsigned char bits = kHatchRows[index][static_cast<size_t>(y)];
+            for (int x = 0; x < 8; ++x) image.setPixel(x, y, (bits & (0x80 >> x)) != 0 ? ink : 0);
+        }
+        tile = QBrush(image);
+        tileColour = colour;
+    }
+    return &tile;
+}
+
 void TChartCanvas::SyncPen(QPainter& painter) {
     if (penDirty_) {
         qtPen_ = CachedPen();
@@ -199,28 +219,30 @@ void TChartCanvas::SyncBrush(QPainter& painter, bool fill) {
     brushState_ = wanted;
 }
 
-const QFontMetrics& TChartCanvas::Metrics() {
-    if (fontDirty_ || !metrics_) {
-        qtFont_ = font_.ToQFont();
-        metrics_.emplace(qtFont_);
+// A font property set and set back (the defaults between two texts) realises nothing anew.
+TRealisedFont& TChartCanvas::RealisedFont() {
+    if (fontDirty_ || realised_ == nullptr) {
+        TRealisedFont* realised = &fonts_.Realise(font_);
+        if (realised != realised_) fontApplied_ = false;
+        realised_ = realised;
         fontDirty_ = false;
-        fontApplied_ = false;
     }
-    return *metrics_;
+    return *realised_;
+}
+
+const QFontMetrics& TChartCanvas::Metrics() {
+    return RealisedFont().Metrics();
 }
 
 void TChartCanvas::SyncFont(QPainter& painter) {
-    Metrics();
+    const QFont& font = RealisedFont().Font();
     if (fontApplied_) return;
-    painter.setFont(qtFont_);
+    painter.setFont(font);
     fontApplied_ = true;
 }
 
 void TChartCanvas::SyncRotatedFont(QPainter& painter) {
-    Metrics();
-    QFont rotated = qtFont_;
-    rotated.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::NoAntialias | QFont::ForceOutline));
-    painter.setFont(rotated);
+    painter.setFont(RealisedFont().RotatedFont());
     fontApplied_ = false;
 }
 

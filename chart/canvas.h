@@ -41,6 +41,7 @@
 #include "chart/chartfwd.h"
 #include "chart/fonts.h"
 #include "chart/pens.h"
+#include "chart/textcache.h"
 
 class TView3DOptions;
 
@@ -163,10 +164,15 @@ class TChartCanvas {
     void SyncFont(QPainter& painter);
     // The current font as an outline font that can be turned (until the next SyncFont).
     void SyncRotatedFont(QPainter& painter);
+    // The current font realised, and `text` laid out in it.
+    TRealisedFont& RealisedFont();
+    TLaidOutText& LaidOut(const std::string& text) { return RealisedFont().Text(text); }
     void SyncTextPen(QPainter& painter);
     // Gives the target the background colour and mode.
     void SyncBackground();
     const QFontMetrics& Metrics();
+    // The current hatch as a tile in the brush colour with transparent gaps (nullptr: not a hatch).
+    const QBrush* HatchTile();
 
     QPainter* target_ = nullptr;
     TChartPen pen_;
@@ -191,12 +197,13 @@ class TChartCanvas {
     bool fontApplied_ = false;
     QPen qtPen_;
     QBrush qtBrush_;
-    QFont qtFont_;
-    std::optional<QFontMetrics> metrics_;
+    TFontCache fonts_;
+    TRealisedFont* realised_ = nullptr;
     QPen textPen_;
     TColor textPenColor_ = clNone;
     QBrush backBrush_;
     std::array<QBitmap, 6> hatches_;
+    std::array<std::pair<TColor, QBrush>, 6> hatchTiles_;
     std::array<std::pair<TRealisedPenKey, QPen>, 32> penCache_;
     size_t penCacheNext_ = 0;
 };
@@ -370,10 +377,17 @@ class TChartCanvas3D : public TCanvas3D {
     void DiscardBuffer();
     void EnsureBuffer(int width, int height);
     void StrokeLine(int x0, int y0, int x1, int y1);
-    void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) const;
-    static void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
+    void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1);
+    void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
+    bool SpansAllowed(const QPainter& painter) const;
+    bool FillsSpans(const QPainter& painter) const;
+    bool FillsDashedSpans(const QPainter& painter) const;
+    void DrawDashedSpans(QPainter& painter, int x0, int y0, long long dx, long long dy);
+    void FillSpan(QPainter& painter, long long x, long long y, long long width, long long height,
+                  const QColor& colour);
+    bool WriteSpan(const QPainter& painter, QRect span, const QColor& colour);
     void ApplyComposition(QPainter& painter) const;
-    void DrawTextCell(QPainter& painter, int x, int y, const QString& text);
+    void DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, bool stamp);
     void FillStraightGradient(const TRect& rect, TColor startColour, TColor endColour,
                               TGradientDirection direction);
     void FillShapedGradient(const TRect& rect, TColor startColour, TColor endColour,
@@ -398,6 +412,10 @@ class TChartCanvas3D : public TCanvas3D {
     bool depthMode_ = false;
     std::unique_ptr<QImage> buffer_;
     std::unique_ptr<QPainter> bufferPainter_;
+    // The buffer painter's clip as the surface set it: a rectangle in device pixels, or another shape.
+    enum class TBufferClip : std::uint8_t { None, Rect, Other };
+    TBufferClip bufferClip_ = TBufferClip::None;
+    QRect bufferClipRect_;
     bool buffered_ = true;
     bool monochrome_ = false;
     bool needsRedraw_ = true;

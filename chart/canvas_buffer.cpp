@@ -45,6 +45,13 @@ void TChartCanvas3D::DiscardBuffer() {
 
 void TChartCanvas3D::EnsureBuffer(int width, int height) {
     if (buffer_ && (buffer_->width() != width || buffer_->height() != height)) DiscardBuffer();
+    if (buffer_ && !buffer_->isDetached()) {
+        // A copy of the last image is held elsewhere: this paint must go to pixels of its own.
+        if (target_ == bufferPainter_.get()) AttachTarget(nullptr);
+        bufferPainter_.reset();
+        buffer_->detach();
+        bufferPainter_ = std::make_unique<QPainter>(buffer_.get());
+    }
     if (buffer_ || width <= 0 || height <= 0) return;
     // A monochrome chart is drawn in colour and reduced to two colours when shown.
     buffer_ = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
@@ -83,6 +90,7 @@ TRect TChartCanvas3D::PrepareSurface(QPainter* targetCanvas, TView3DOptions* opt
         // Whatever the last paint left clipped or transformed is gone.
         target_->setClipping(false);
         target_->resetTransform();
+        bufferClip_ = TBufferClip::None;
     }
     return {0, 0, width, height};
 }

@@ -95,6 +95,7 @@ void TChartCanvas3D::ClipToCube(const TRect& rect, int zFront, int zBack) {
     QTransform previous = target_->worldTransform();
     target_->resetTransform();
     target_->setClipRegion(QRegion(hull), target_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    if (target_ == bufferPainter_.get()) bufferClip_ = TBufferClip::Other;
     target_->setWorldTransform(previous);
 }
 

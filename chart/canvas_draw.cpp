@@ -98,6 +98,8 @@ TRect ClampedToArea(const QRect& area, int x0, int y0, int x1, int y1, int margi
 
 // Curved figures far larger than any device are cut down to a size Qt can still compute with.
 constexpr int kCurveLimit = 1 << 24;
+// Longer styled lines are left to Qt, which skips what lies off the device.
+constexpr long long kDashedSpanLimit = 1 << 16;
 
 TRect CurveBox(int x0, int y0, int x1, int y1) {
     TRect r = Normalised(x0, y0, x1, y1);
@@ -187,11 +189,23 @@ void TChartCanvas3D::StrokeLine(int x0, int y0, int x1, int y1) {
 // must cover its start and leave out its end: an axis-parallel or 45-degree one is drawn from its
 // end to its start, both moved one step along the line; any other solid one is walked pixel by
 // pixel from its start and drawn in runs.
-void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) const {
+void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) {
     // Pixel coordinates may be anywhere in the int range: differences need 64 bits.
     const long long dx = static_cast<long long>(x1) - x0;
     const long long dy = static_cast<long long>(y1) - y0;
     bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    if ((dx == 0 || dy == 0) && FillsSpans(painter)) {
+        // The pixels Qt's line would cover, from the start on, the end left out.
+        const long long from = dx > 0 || dy > 0 ? 0 : (dx < 0 ? dx + 1 : dy + 1);
+        const long long length = std::llabs(dx) + std::llabs(dy);
+        FillSpan(painter, x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0), dy == 0 ? length : 1,
+                 dx == 0 ? length : 1, painter.pen().color());
+        return;
+    }
+    if ((dx == 0 || dy == 0) && std::llabs(dx + dy) <= kDashedSpanLimit && FillsDashedSpans(painter)) {
+        DrawDashedSpans(painter, x0, y0, dx, dy);
+        return;
+    }
     if (xMajor ? dx > 0 : dy > 0) {
         painter.drawLine(x0, y0, x1, y1);
         return;
@@ -248,6 +262,7 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
     const long long first = std::max(0LL, majorSign > 0 ? low - start : start - high);
     const long long last =
         std::min(static_cast<long long>(steps) - 1, majorSign > 0 ? high - start : start - low);
+    const bool spans = FillsSpans(painter);
     long long runStart = first;
     for (long long i = first + 1; i <= last + 1; ++i) {
         if (i <= last && minorAt(i) == minorAt(runStart)) continue;
@@ -257,13 +272,91 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
         auto from = static_cast<int>(start + std::min(a, b));
         auto to = static_cast<int>(start + std::max(a, b) + 1);
         auto across = static_cast<int>((xMajor ? y0 : x0) + minorAt(runStart));
-        if (xMajor) {
+        if (spans) {
+            FillSpan(painter, xMajor ? from : across, xMajor ? across : from, xMajor ? to - from : 1,
+                     xMajor ? 1 : to - from, painter.pen().color());
+        } else if (xMajor) {
             painter.drawLine(from, across, to, across);
         } else {
             painter.drawLine(across, from, across, to);
         }
         runStart = i;
     }
+}
+
+// A one-pixel copy pen on a painter moved by whole pixels at most: a run of pixels along a row or
+// column is a filled rectangle, far cheaper than Qt's line drawing.
+bool TChartCanvas3D::SpansAllowed(const QPainter& painter) const {
+    const QTransform& transform = painter.worldTransform();
+    return pen_.Mode() == pmCopy && transform.type() <= QTransform::TxTranslate &&
+           transform.dx() == std::floor(transform.dx()) && transform.dy() == std::floor(transform.dy());
+}
+
+bool TChartCanvas3D::FillsSpans(const QPainter& painter) const {
+    return !smallDotsActive_ && painter.pen().style() == Qt::SolidLine && SpansAllowed(painter);
+}
+
+bool TChartCanvas3D::FillsDashedSpans(const QPainter& painter) const {
+    const QPen& pen = painter.pen();
+    return pen.style() == Qt::CustomDashLine && pen.dashOffset() == 0 && pen.widthF() == 0 &&
+           SpansAllowed(painter);
+}
+
+// An axis-parallel styled line: its pattern of whole-pixel dashes and gaps laid from the start pixel
+// along the line, the end pixel left out, each dash one span.
+void TChartCanvas3D::DrawDashedSpans(QPainter& painter, int x0, int y0, long long dx, long long dy) {
+    const QList<qreal> dashes = painter.pen().dashPattern();
+    const long long length = std::llabs(dx) + std::llabs(dy);
+    const long long sign = dx + dy > 0 ? 1 : -1;
+    const bool opaque = painter.backgroundMode() == Qt::OpaqueMode;
+    const QColor& pen = painter.pen().color();
+    const QColor& background = painter.background().color();
+    long long at = 0;
+    for (qsizetype k = 0; at < length; k = (k + 1) % dashes.size()) {
+        const long long end = std::min(length, at + std::max(1LL, std::llround(dashes[k])));
+        // Gaps take the background colour in opaque mode, as Qt's styled lines do.
+        if (k % 2 == 0 || opaque) {
+            const long long from = sign > 0 ? at : -(end - 1);
+            FillSpan(painter, x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0), dy == 0 ? end - at : 1,
+                     dx == 0 ? end - at : 1, k % 2 == 0 ? pen : background);
+        }
+        at = end;
+    }
+}
+
+// Straight into the buffer's pixels when the painter would only copy the pen colour there.
+bool TChartCanvas3D::WriteSpan(const QPainter& painter, QRect span, const QColor& colour) {
+    if (&painter != bufferPainter_.get() || bufferClip_ == TBufferClip::Other || colour.alpha() != 255 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        buffer_->format() != QImage::Format_RGB32 || !buffer_->isDetached())
+        return false;
+    span &= buffer_->rect();
+    if (bufferClip_ == TBufferClip::Rect) span &= bufferClipRect_;
+    const QRgb pixel = colour.rgb();
+    for (int y = span.top(); y <= span.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(buffer_->scanLine(y));
+        std::fill(row + span.left(), row + span.right() + 1, pixel);
+    }
+    return true;
+}
+
+void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long long width, long long height,
+                              const QColor& colour) {
+    // Clamped to the device first (moved by whole pixels only), so that the rectangle fits an int
+    // whatever the line's length.
+    const QPaintDevice* device = painter.device();
+    const auto shiftX = static_cast<long long>(painter.worldTransform().dx());
+    const auto shiftY = static_cast<long long>(painter.worldTransform().dy());
+    const long long left = std::max(x, -shiftX);
+    const long long top = std::max(y, -shiftY);
+    const long long right = std::min(x + width, device->width() - shiftX);
+    const long long bottom = std::min(y + height, device->height() - shiftY);
+    if (left >= right || top >= bottom) return;
+    const QRect span(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                     static_cast<int>(bottom - top));
+    if (WriteSpan(painter, span.translated(static_cast<int>(shiftX), static_cast<int>(shiftY)), colour))
+        return;
+    painter.fillRect(span, colour);
 }
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {
@@ -284,7 +377,8 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
-    target_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), target_->brush());
+    const QBrush* tile = backMode_ == bmTransparent ? HatchTile() : nullptr;
+    target_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), tile ? *tile : target_->brush());
 }
 
 void TChartCanvas3D::EraseRect(const TRect& rect) {
@@ -395,11 +489,11 @@ void TChartCanvas3D::StretchGraphic(const TRect& rect, const TGraphic* graphic) 
     target_->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), *graphic);
 }
 
-void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, const QString& text) {
+void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, bool stamp) {
     // Text anchored beyond any device would not show, and its cell arithmetic could overflow.
     if (std::llabs(x) > kCurveLimit || std::llabs(y) > kCurveLimit) return;
     const QFontMetrics& metrics = Metrics();
-    int width = metrics.horizontalAdvance(text);
+    const int width = text.Width;
     if ((textAlign_ & TA_CENTER) == TA_CENTER) {
         x -= width / 2;
     } else if ((textAlign_ & TA_CENTER) == TA_RIGHT) {
@@ -415,17 +509,28 @@ void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, const QString
     if (backMode_ == bmOpaque)
         painter.fillRect(QRect(x, baseline - metrics.ascent(), width, metrics.height()),
                          ToQColor(backColor_));
+    if (stamp) {
+        DrawStamp(painter, RealisedFont().Stamp(text, ColorToRGB(font_.Color())), x, baseline);
+        return;
+    }
     // The cell was painted above; Qt must not paint a second, differently sized one.
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QPoint(x, baseline), text);
+    painter.drawText(QPoint(x, baseline), text.Text);
     painter.setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
 }
 
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;
-    SyncFont(*target_);
-    SyncTextPen(*target_);
-    DrawTextCell(*target_, x, y, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // Moved by whole pixels only, a stamp of the text gives exactly the pixels drawing it would.
+    const QTransform& transform = target_->worldTransform();
+    const bool stamp = transform.type() <= QTransform::TxTranslate &&
+                       transform.dx() == std::floor(transform.dx()) &&
+                       transform.dy() == std::floor(transform.dy());
+    if (!stamp) {
+        SyncFont(*target_);
+        SyncTextPen(*target_);
+    }
+    DrawTextCell(*target_, x, y, LaidOut(text), stamp);
 }
 
 void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int angle) {
@@ -442,7 +547,7 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     QTransform previous = painter.worldTransform();
     painter.translate(x, y);
     painter.rotate(-angle);
-    DrawTextCell(painter, 0, 0, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    DrawTextCell(painter, 0, 0, LaidOut(text), false);
     painter.setWorldTransform(previous);
     if (zoomed) font_.SetHeight(height);
 }
@@ -455,10 +560,16 @@ void TChartCanvas3D::ClipToRect(const TRect& rect) {
     // Clip regions are kept in device coordinates, so the transform is set aside meanwhile.
     QTransform previous = target_->worldTransform();
     target_->resetTransform();
+    if (target_ == bufferPainter_.get() && bufferClip_ != TBufferClip::Other) {
+        bufferClipRect_ = bufferClip_ == TBufferClip::Rect ? bufferClipRect_.intersected(device) : device;
+        bufferClip_ = TBufferClip::Rect;
+    }
     target_->setClipRect(device, target_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     target_->setWorldTransform(previous);
 }
 
 void TChartCanvas3D::RemoveClip() {
-    if (target_ != nullptr) target_->setClipping(false);
+    if (target_ == nullptr) return;
+    target_->setClipping(false);
+    if (target_ == bufferPainter_.get()) bufferClip_ = TBufferClip::None;
 }

@@ -101,6 +101,11 @@ void TCustomAxisPanel::UseBrush(TColor colour, TBrushStyle style, TColor backCol
 }
 
 void TCustomAxisPanel::PaintChart(const TRect& bounds) {
+    paintSeparators_ = LocaleNumberSeparators();
+    struct TPaintEnd {
+        std::optional<TNumberSeparators>& separators;
+        ~TPaintEnd() { separators.reset(); }
+    } paintEnd{paintSeparators_};
     TChartCanvas3D& surface = *Surface();
     PaintPanel(bounds);
     const std::vector<TChartSeries*> series = seriesList_->Items();

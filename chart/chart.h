@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/axis.h"
+#include "chart/numberpattern.h"
 #include "chart/panel.h"
 #include "chart/pens.h"
 
@@ -95,6 +97,12 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     TAxisOnGetLabel OnGetAxisLabel;
     TAxisOnGetNextLabel OnGetNextAxisLabel;
 
+    // The locale's number separators as read at the start of the paint in progress (nullptr
+    // outside a paint): a paint writes every label with the same separators and reads them once.
+    const TNumberSeparators* PaintSeparators() const {
+        return paintSeparators_ ? &*paintSeparators_ : nullptr;
+    }
+
   protected:
     void PaintChart(const TRect& bounds) override;
     // Draws one series with its visible range, clip, marks and events.
@@ -113,6 +121,7 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     std::unique_ptr<TChartAxis> rightAxis_;
     std::unique_ptr<TChartDepthAxis> depthAxis_;
     std::vector<TCustomChartAxis*> axisList_;
+    std::optional<TNumberSeparators> paintSeparators_;
     bool axisVisible_ = true;
     bool clipPoints_ = true;
     bool view3DWalls_ = true;

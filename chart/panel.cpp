@@ -140,10 +140,13 @@ void TCustomChartPanel::RenderTo(QPainter& target, const TRect& rect) {
     RecomputePlotSize();
     PaintChart(panelBounds_);
     ++paintCount_;
-    if (const QImage* buffer = surface_->Buffer(); buffer && surface_->QueryBuffered())
-        lastImage_ = buffer->copy();
     surface_->PresentImage(&target, previous ? previous : &target, rect);
-    if (!surface_->QueryBuffered()) lastImage_ = QImage();
+}
+
+const QImage& TCustomChartPanel::LastImage() const {
+    static const QImage none;
+    const QImage* buffer = surface_->Buffer();
+    return buffer != nullptr && surface_->QueryBuffered() && paintCount_ > 0 ? *buffer : none;
 }
 
 QImage TCustomChartPanel::RenderToImage() {
@@ -240,6 +243,12 @@ void TCustomChartPanel::DrawClientEdge(QPainter& painter) {
 }
 
 void TCustomChartPanel::UseFont(const TFont& font) {
+    const TFont& current = *surface_->Font();
+    // Loading the font the surface holds already changes nothing (and copies no name).
+    if (font.Height() == current.Height() && font.Color() == current.Color() &&
+        font.Style() == current.Style() && font.Charset() == current.Charset() &&
+        font.Pitch() == current.Pitch() && font.Name() == current.Name())
+        return;
     TFont copy(font);
     copy.OnChange = nullptr;  // the copy must not report to the source's owner
     copy.SetPixelsPerInch(surface_->Font()->PixelsPerInch());

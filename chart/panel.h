@@ -126,9 +126,10 @@ class TCustomChartPanel : public QWidget {
     int TextBlockWidth(const std::string& text, int& lineCount) const;
     bool ClippingAllowed() const;
 
-    // What the last paint produced: the buffer image, how many full paints ran, and how many paints
-    // only copied a clean buffer.
-    const QImage& LastImage() const { return lastImage_; }
+    // What the last paint produced: the buffer image (a null image when unbuffered or never painted;
+    // valid until the next paint), how many full paints ran, and how many paints only copied a clean
+    // buffer.
+    const QImage& LastImage() const;
     int PaintCount() const { return paintCount_; }
     int BufferCopyCount() const { return bufferCopyCount_; }
 
@@ -183,7 +184,6 @@ class TCustomChartPanel : public QWidget {
     int highestDepthSlot_ = 0;
     int seriesDepth_ = 0;
     int depth3D_ = 0;
-    QImage lastImage_;
     int paintCount_ = 0;
     int bufferCopyCount_ = 0;
     Qt::CursorShape restingCursor_ = Qt::ArrowCursor;

@@ -1,4 +1,5 @@
 // The off-screen buffer: reuse, re-creation, clean repaints, unbuffered drawing, defaults.
+#include "chart/chart.h"
 #include "chart/view3d.h"
 #include "tests/chart/canvas_fixture.h"
 
@@ -153,3 +154,19 @@ TEST(CanvasDefaults, UnattachedSurfaceDrawsNothingButMeasures) {
 }
 
 }  // namespace
+
+// The last image is the buffer itself: a copy a caller keeps must not change with the next paint.
+TEST(LastImage, ACopyKeptByTheCallerKeepsItsPixelsThroughTheNextPaint) {
+    TChart chart;
+    chart.resize(200, 150);
+    chart.SetView3D(false);
+    chart.SetColor(clWhite);
+    chart.RenderToImage();
+    const QImage kept = chart.LastImage();
+    const QImage pixels = kept.copy();
+    chart.SetColor(clRed);
+    chart.RenderToImage();
+    EXPECT_EQ(kept, pixels);
+    EXPECT_NE(chart.LastImage(), pixels);
+    EXPECT_EQ(chart.LastImage().pixel(100, 75), qRgb(255, 0, 0));
+}

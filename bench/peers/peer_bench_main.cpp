@@ -1,0 +1,146 @@
+// The side-by-side benchmark: our Chart1, QCustomPlot, Qt Charts and a bare QPainter floor draw the
+// same chart in one process, interleaved round by round; then a keystroke in the real window until
+// the chart's paint completes, a clean-buffer repaint, heap allocations per steady-state repaint,
+// and start-up and peak RSS of kestrigo-snapshot against a minimal Qt Widgets program.
+// Prints medians and ratios against the contenders of the same run.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "bench/peers/alloc_counter.h"
+#include "bench/peers/contenders.h"
+#include "bench/peers/startup.h"
+#include "chart/chart.h"
+#include "tools/replay/useractions.h"
+
+namespace {
+
+// The machine is shared: CPU time of this thread, not wall time, is what a paint costs.
+double NowMicroseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
+}
+
+constexpr int kRounds = 41;
+constexpr int kPaintsPerRound = 10;
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+double MicrosecondsOf(const std::function<void()>& work, int times) {
+    const double start = NowMicroseconds();
+    for (int i = 0; i < times; ++i) work();
+    return (NowMicroseconds() - start) / times;
+}
+
+void Row(const char* name, double value, const char* unit, const std::string& note = {}) {
+    std::printf("  %-34s %10.1f %-3s %s\n", name, value, unit, note.c_str());
+}
+
+std::string Ratio(double value, double base, const char* baseName) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%5.2fx %s", value / base, baseName);
+    return text;
+}
+
+// Every contender paints kPaintsPerRound times per round; the order rotates between rounds.
+std::vector<double> PaintMedians(std::vector<std::unique_ptr<TContender>>& contenders) {
+    std::vector<std::vector<double>> samples(contenders.size());
+    for (auto& c : contenders) MicrosecondsOf([&] { c->Paint(); }, kPaintsPerRound);  // warm up
+    for (int round = 0; round < kRounds; ++round) {
+        for (size_t k = 0; k < contenders.size(); ++k) {
+            const size_t i = (k + static_cast<size_t>(round)) % contenders.size();
+            samples[i].push_back(MicrosecondsOf([&] { contenders[i]->Paint(); }, kPaintsPerRound));
+        }
+    }
+    std::vector<double> medians;
+    for (auto& s : samples) medians.push_back(Median(s));
+    return medians;
+}
+
+void ReportPaints(TBenchWindow& window) {
+    const TScene scene = window.Scene();
+    std::vector<std::unique_ptr<TContender>> contenders;
+    contenders.push_back(NewKestrigoChart(window));
+    contenders.push_back(NewQCustomPlotToPainter(scene));
+    contenders.push_back(NewQCustomPlotReplot(scene));
+    contenders.push_back(NewQtCharts(scene));
+    contenders.push_back(NewBareFloor(scene));
+    const std::vector<double> medians = PaintMedians(contenders);
+    std::printf("Full paint of the gear chart, %d x %d (thread CPU time, median of %d rounds x %d paints)\n",
+                scene.Width, scene.Height, kRounds, kPaintsPerRound);
+    for (size_t i = 0; i < contenders.size(); ++i)
+        Row(contenders[i]->Name(), medians[i], "us",
+            i == 0 ? "" : "ours is " + Ratio(medians[0], medians[i], "of it"));
+    for (size_t i = 0; i < contenders.size(); ++i) {
+        StartCountingAllocations();
+        contenders[i]->Paint();
+        const std::size_t count = StopCountingAllocations();
+        std::printf("  heap allocations per paint, %-22s %zu\n", contenders[i]->Name(), count);
+    }
+}
+
+// One key press and release in E_Tire, then events until Chart1 has painted the new content.
+double KeystrokeToFrame(TForm1& form, int key, const QString& text) {
+    const int paints = form.Chart1->PaintCount();
+    const double start = NowMicroseconds();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(form.E_Tire, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(form.E_Tire, &release);
+    while (form.Chart1->PaintCount() == paints) QApplication::processEvents();
+    return NowMicroseconds() - start;
+}
+
+void ReportWindow(TBenchWindow& window) {
+    TForm1& form = window.Form();
+    form.show();
+    ActivateWindowOf(form);
+    form.PageControl1->setCurrentIndex(1);
+    form.E_Tire->setFocus();
+    form.E_Tire->end(false);
+    for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    std::vector<double> keystrokes;
+    for (int i = 0; i < 2 * kRounds * 5; ++i) {
+        const bool type = i % 2 == 0;  // "600" -> "6001" -> "600"
+        keystrokes.push_back(KeystrokeToFrame(form, type ? Qt::Key_1 : Qt::Key_Backspace,
+                                              type ? QStringLiteral("1") : QString()));
+    }
+    QApplication::processEvents();
+    std::vector<double> repaints;
+    for (int round = 0; round < kRounds; ++round)
+        repaints.push_back(MicrosecondsOf([&] { form.Chart1->repaint(); }, kPaintsPerRound));
+    StartCountingAllocations();
+    form.Chart1->repaint();
+    const std::size_t repaintAllocations = StopCountingAllocations();
+    std::printf("The real window\n");
+    Row("keystroke in E_Tire -> new frame", Median(keystrokes), "us");
+    Row("clean-buffer repaint of Chart1", Median(repaints), "us");
+    std::printf("  heap allocations per clean-buffer repaint (Qt widget paint included) %zu\n",
+                repaintAllocations);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    {
+        TBenchWindow window;
+        ReportPaints(window);
+        ReportWindow(window);
+    }
+    ReportStartup(QStringLiteral(KESTRIGO_BINARY_DIR));
+    return 0;
+}

@@ -68,7 +68,7 @@ package: deps
 	@cp $(BUILD)-package/kestrigo_*.deb . && ls kestrigo_*.deb
 
 fuzz:
-	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
 	@fuzz/run.sh $(FUZZ_SECONDS)
 
 format:

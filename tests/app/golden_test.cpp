@@ -151,7 +151,10 @@ class StylesChart {
         shape->SetX1(style * 10 + 9);
         shape->SetY0(2);
         shape->SetY1(30);
-        shape->SetText({"S" + std::to_string(style)});
+        // Appended in place, not joined with operator+: GCC 12 -O3 warns falsely (-Wrestrict) on the latter.
+        std::string text = "S";
+        text += std::to_string(style);
+        shape->SetText({text});
         shape->SetParentChart(&chart);
     }
     void AddLine(int style) {

@@ -14,6 +14,7 @@
 #include "app/core/inifile.h"
 #include "app/messagebox.h"
 #include "app/presetlist.h"
+#include "tests/support/fakepresetlist.h"
 
 namespace {
 
@@ -52,17 +53,6 @@ const THugeCatalogs& Catalogs() {
     return catalogs;
 }
 
-class TVectorList : public kgr::IPresetList {
-  public:
-    void ClearItems() override { Items.clear(); }
-    void AddItem(const std::string& text) override { Items.push_back(text); }
-    int ItemCount() const override { return static_cast<int>(Items.size()); }
-    int ItemIndex() const override { return Index; }
-    void SetItemIndex(int index) override { Index = index; }
-    std::vector<std::string> Items;
-    int Index = -1;
-};
-
 kgr::TCatalogContext Context() {
     return {Catalogs().Directory(), '.', nullptr};
 }
@@ -87,7 +77,7 @@ BENCHMARK(BM_ReadHugeCatalogBytes)->Unit(benchmark::kMillisecond);
 
 void BM_LoadHugeCatalogCore(benchmark::State& state) {
     for (auto _ : state) {
-        TVectorList list;
+        kgr::test::TFakeList list;
         LoadWired(list);
         benchmark::DoNotOptimize(list.Items.data());
     }

@@ -10,21 +10,11 @@
 #include "app/core/numbertext.h"
 #include "app/core/textencoding.h"
 #include "fuzz/fuzzcheck.h"
+#include "tests/support/fakepresetlist.h"
 
 namespace {
 
 using kgr::fuzz::Require;
-
-class TList : public kgr::IPresetList {
-  public:
-    void ClearItems() override { Items.clear(); }
-    void AddItem(const std::string& text) override { Items.push_back(text); }
-    int ItemCount() const override { return static_cast<int>(Items.size()); }
-    int ItemIndex() const override { return Index; }
-    void SetItemIndex(int index) override { Index = index; }
-    std::vector<std::string> Items;
-    int Index = -1;
-};
 
 class TMessages : public kgr::IMessageSink {
   public:
@@ -42,7 +32,7 @@ bool IsAcceptedField(const std::string& text, char separator) {
 void LoadAndPick(const kgr::TIniFile& catalog, kgr::TCatalogKind kind, char separator) {
     TMessages messages;
     const kgr::TCatalogContext context{"", separator, &messages};
-    TList list;
+    kgr::test::TFakeList list;
     std::vector<kgr::TFieldWriter> fields;
     for (int i = 0; i < kgr::CatalogFieldCount(kind); ++i) {
         fields.emplace_back([separator](const std::string& text) {

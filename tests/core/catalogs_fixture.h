@@ -16,20 +16,9 @@
 #include <vector>
 
 #include "app/core/catalogs.h"
+#include "tests/support/fakepresetlist.h"
 
 namespace kgr::test {
-
-class TFakeList : public IPresetList {
-  public:
-    void ClearItems() override { Items.clear(); }
-    void AddItem(const std::string& text) override { Items.push_back(text); }
-    int ItemCount() const override { return static_cast<int>(Items.size()); }
-    int ItemIndex() const override { return Index; }
-    void SetItemIndex(int index) override { Index = index; }
-
-    std::vector<std::string> Items;
-    int Index = -1;
-};
 
 class TFakeMessages : public IMessageSink {
   public:

@@ -110,8 +110,9 @@ bool RunsAlongAxis(bool isHorizontal, int angle) {
 // Visits position(j) for j = 1 ... count until it gives none. The positions must not decrease or not
 // increase with j: a run of equal positions is visited once and skipped by bisection, so that a huge
 // count costs time only per distinct pixel.
-void VisitMonotonicRun(int count, const std::function<std::optional<long long>(int)>& position,
-                       const std::function<void(long long)>& visit) {
+// Callables are taken as they are: a std::function of these lambdas would allocate on every run.
+template <class Position, class Visit>
+void VisitMonotonicRun(int count, const Position& position, const Visit& visit) {
     long long j = 1;
     while (j <= count) {
         const std::optional<long long> p = position(static_cast<int>(j));

@@ -165,6 +165,25 @@ QPen TChartCanvas::CachedPen() {
     return pen;
 }
 
+// Like pens, the few brushes of a paint are realised once and reused.
+QBrush TChartCanvas::CachedBrush() {
+    if (brush_.HasBitmap()) return QBrush(brush_.Bitmap());
+    const TRealisedBrushKey key{ColorToRGB(brush_.Color()), brush_.Style()};
+    for (const auto& [cachedKey, brush] : brushCache_) {
+        if (cachedKey == key && brush.style() != Qt::NoBrush) return brush;
+    }
+    QBrush brush = RealiseBrush();
+    brushCache_[brushCacheNext_] = {key, brush};
+    brushCacheNext_ = (brushCacheNext_ + 1) % brushCache_.size();
+    return brush;
+}
+
+const QBrush& TChartCanvas::CellBrush(TColor colour) {
+    const QColor wanted = ToQColor(colour);
+    if (cellBrush_.style() != Qt::SolidPattern || cellBrush_.color() != wanted) cellBrush_ = QBrush(wanted);
+    return cellBrush_;
+}
+
 QBrush TChartCanvas::RealiseBrush() {
     if (brush_.HasBitmap()) return QBrush(brush_.Bitmap());
     QColor colour = ToQColor(brush_.Color());
@@ -209,7 +228,7 @@ void TChartCanvas::SyncPen(QPainter& painter) {
 
 void TChartCanvas::SyncBrush(QPainter& painter, bool fill) {
     if (brushDirty_) {
-        qtBrush_ = RealiseBrush();
+        qtBrush_ = CachedBrush();
         brushDirty_ = false;
         if (brushState_ == Applied::Chart) brushState_ = Applied::Unknown;
     }

@@ -81,6 +81,13 @@ struct TRealisedPenKey {
     bool operator==(const TRealisedPenKey&) const = default;
 };
 
+// What makes a realised Qt brush (other than a picture brush) different from another.
+struct TRealisedBrushKey {
+    TColor color = clNone;
+    TBrushStyle style = bsClear;
+    bool operator==(const TRealisedBrushKey&) const = default;
+};
+
 // The abstract surface.
 class TChartCanvas {
   public:
@@ -188,6 +195,7 @@ class TChartCanvas {
     QPen RealisePen() const;
     QPen CachedPen();
     QBrush RealiseBrush();
+    QBrush CachedBrush();
 
     bool penDirty_ = true;
     bool brushDirty_ = true;
@@ -206,6 +214,13 @@ class TChartCanvas {
     std::array<std::pair<TColor, QBrush>, 6> hatchTiles_;
     std::array<std::pair<TRealisedPenKey, QPen>, 32> penCache_;
     size_t penCacheNext_ = 0;
+    std::array<std::pair<TRealisedBrushKey, QBrush>, 8> brushCache_;
+    size_t brushCacheNext_ = 0;
+    QBrush cellBrush_;
+
+  protected:
+    // A solid brush of `colour` for text cells, made again only when the colour changes.
+    const QBrush& CellBrush(TColor colour);
 };
 
 // The abstract depth-aware surface.
@@ -387,7 +402,10 @@ class TChartCanvas3D : public TCanvas3D {
                   const QColor& colour);
     bool WriteSpan(const QPainter& painter, QRect span, const QColor& colour);
     void ApplyComposition(QPainter& painter) const;
-    void DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, bool stamp);
+    // How DrawTextCell puts the text into its cell: drawn by Qt, as a stamp, or not at all.
+    enum class TTextDraw : std::uint8_t { Text, Stamp, CellOnly };
+    // Paints the text's cell when opaque and the text; gives the text's baseline origin.
+    QPoint DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, TTextDraw draw);
     void FillStraightGradient(const TRect& rect, TColor startColour, TColor endColour,
                               TGradientDirection direction);
     void FillShapedGradient(const TRect& rect, TColor startColour, TColor endColour,
@@ -395,6 +413,8 @@ class TChartCanvas3D : public TCanvas3D {
     TPoint Project(int x, int y, int z) const;
     void DrawProjectedPolygon(std::span<const TPoint> points, int lastIndex, int z);
     void CopyBufferTo(QPainter& painter, int x, int y) const;
+    void NewBufferPainter();
+    void DisableBufferClip();
 
     // Projection centre, projected centre and rotation coefficients.
     int centreX_ = 0;
@@ -416,6 +436,8 @@ class TChartCanvas3D : public TCanvas3D {
     enum class TBufferClip : std::uint8_t { None, Rect, Other };
     TBufferClip bufferClip_ = TBufferClip::None;
     QRect bufferClipRect_;
+    // The rectangle of the buffer painter's clip that is switched off (null: none, or not a rectangle).
+    QRect disabledClipRect_;
     bool buffered_ = true;
     bool monochrome_ = false;
     bool needsRedraw_ = true;

@@ -50,14 +50,20 @@ void TChartCanvas3D::EnsureBuffer(int width, int height) {
         if (target_ == bufferPainter_.get()) AttachTarget(nullptr);
         bufferPainter_.reset();
         buffer_->detach();
-        bufferPainter_ = std::make_unique<QPainter>(buffer_.get());
+        NewBufferPainter();
     }
     if (buffer_ || width <= 0 || height <= 0) return;
     // A monochrome chart is drawn in colour and reduced to two colours when shown.
     buffer_ = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
     buffer_->fill(Qt::white);
-    // The painter lives as long as the image, so later paints begin nothing and allocate nothing.
+    NewBufferPainter();
+}
+
+// The painter lives as long as the image, so later paints begin nothing and allocate nothing.
+void TChartCanvas3D::NewBufferPainter() {
     bufferPainter_ = std::make_unique<QPainter>(buffer_.get());
+    bufferClip_ = TBufferClip::None;
+    disabledClipRect_ = QRect();
 }
 
 TRect TChartCanvas3D::PrepareSurface(QPainter* targetCanvas, TView3DOptions* options, TColor, bool is3D,
@@ -88,9 +94,8 @@ TRect TChartCanvas3D::PrepareSurface(QPainter* targetCanvas, TView3DOptions* opt
     AttachTarget(bufferPainter_.get());
     if (target_ != nullptr) {
         // Whatever the last paint left clipped or transformed is gone.
-        target_->setClipping(false);
+        DisableBufferClip();
         target_->resetTransform();
-        bufferClip_ = TBufferClip::None;
     }
     return {0, 0, width, height};
 }

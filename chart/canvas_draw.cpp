@@ -489,9 +489,9 @@ void TChartCanvas3D::StretchGraphic(const TRect& rect, const TGraphic* graphic) 
     target_->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), *graphic);
 }
 
-void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, bool stamp) {
+QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutText& text, TTextDraw draw) {
     // Text anchored beyond any device would not show, and its cell arithmetic could overflow.
-    if (std::llabs(x) > kCurveLimit || std::llabs(y) > kCurveLimit) return;
+    if (std::llabs(x) > kCurveLimit || std::llabs(y) > kCurveLimit) return {};
     const QFontMetrics& metrics = Metrics();
     const int width = text.Width;
     if ((textAlign_ & TA_CENTER) == TA_CENTER) {
@@ -508,29 +508,36 @@ void TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutText&
     SetComposition(painter, QPainter::CompositionMode_SourceOver);
     if (backMode_ == bmOpaque)
         painter.fillRect(QRect(x, baseline - metrics.ascent(), width, metrics.height()),
-                         ToQColor(backColor_));
-    if (stamp) {
+                         CellBrush(backColor_));
+    if (draw == TTextDraw::Stamp) {
         DrawStamp(painter, RealisedFont().Stamp(text, ColorToRGB(font_.Color())), x, baseline);
-        return;
+    } else if (draw == TTextDraw::Text) {
+        // The cell was painted above; Qt must not paint a second, differently sized one.
+        painter.setBackgroundMode(Qt::TransparentMode);
+        painter.drawText(QPoint(x, baseline), text.Text);
+        painter.setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
     }
-    // The cell was painted above; Qt must not paint a second, differently sized one.
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QPoint(x, baseline), text.Text);
-    painter.setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    return {x, baseline};
 }
+
+namespace {
+
+// Moved by whole pixels only, a stamp of a text gives exactly the pixels drawing it would.
+bool MovesByWholePixels(const QTransform& transform) {
+    return transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx()) &&
+           transform.dy() == std::floor(transform.dy());
+}
+
+}  // namespace
 
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;
-    // Moved by whole pixels only, a stamp of the text gives exactly the pixels drawing it would.
-    const QTransform& transform = target_->worldTransform();
-    const bool stamp = transform.type() <= QTransform::TxTranslate &&
-                       transform.dx() == std::floor(transform.dx()) &&
-                       transform.dy() == std::floor(transform.dy());
+    const bool stamp = MovesByWholePixels(target_->worldTransform());
     if (!stamp) {
         SyncFont(*target_);
         SyncTextPen(*target_);
     }
-    DrawTextCell(*target_, x, y, LaidOut(text), stamp);
+    DrawTextCell(*target_, x, y, LaidOut(text), stamp ? TTextDraw::Stamp : TTextDraw::Text);
 }
 
 void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int angle) {
@@ -542,13 +549,26 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     const bool zoomed = scaleTextWithZoom_ && projectionZoom_ != 1.0;
     if (zoomed) font_.SetSize(std::max(1, static_cast<int>(std::nearbyint(font_.Size() * projectionZoom_))));
     QPainter& painter = *target_;
-    SyncRotatedFont(painter);
-    SyncTextPen(painter);
+    // Turned by a quarter, glyph outlines map onto whole pixels exactly, so a stamp is exact too.
+    const bool stamp = (angle == 90 || angle == 270) && MovesByWholePixels(painter.worldTransform()) &&
+                       std::llabs(x) <= kCurveLimit && std::llabs(y) <= kCurveLimit;
+    if (!stamp) {
+        SyncRotatedFont(painter);
+        SyncTextPen(painter);
+    }
     QTransform previous = painter.worldTransform();
     painter.translate(x, y);
     painter.rotate(-angle);
-    DrawTextCell(painter, 0, 0, LaidOut(text), false);
+    TLaidOutText& laidOut = LaidOut(text);
+    const QPoint origin = DrawTextCell(painter, 0, 0, laidOut, stamp ? TTextDraw::CellOnly : TTextDraw::Text);
     painter.setWorldTransform(previous);
+    if (stamp) {
+        QTransform turn;
+        turn.rotate(-angle);
+        const QPoint anchor = QPoint(x, y) + turn.map(origin);
+        DrawStamp(painter, RealisedFont().Stamp(laidOut, ColorToRGB(font_.Color()), angle), anchor.x(),
+                  anchor.y());
+    }
     if (zoomed) font_.SetHeight(height);
 }
 
@@ -558,6 +578,14 @@ void TChartCanvas3D::ClipToRect(const TRect& rect) {
     TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     QRect device = target_->worldTransform().mapRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
     // Clip regions are kept in device coordinates, so the transform is set aside meanwhile.
+    if (target_ == bufferPainter_.get() && bufferClip_ == TBufferClip::None && !disabledClipRect_.isNull() &&
+        device == disabledClipRect_) {
+        // The same clip as the last one switched off: switched on again, Qt makes no new clip data.
+        target_->setClipping(true);
+        bufferClip_ = TBufferClip::Rect;
+        bufferClipRect_ = device;
+        return;
+    }
     QTransform previous = target_->worldTransform();
     target_->resetTransform();
     if (target_ == bufferPainter_.get() && bufferClip_ != TBufferClip::Other) {
@@ -570,6 +598,15 @@ void TChartCanvas3D::ClipToRect(const TRect& rect) {
 
 void TChartCanvas3D::RemoveClip() {
     if (target_ == nullptr) return;
-    target_->setClipping(false);
-    if (target_ == bufferPainter_.get()) bufferClip_ = TBufferClip::None;
+    if (target_ == bufferPainter_.get())
+        DisableBufferClip();
+    else
+        target_->setClipping(false);
+}
+
+void TChartCanvas3D::DisableBufferClip() {
+    if (bufferClip_ != TBufferClip::None)
+        disabledClipRect_ = bufferClip_ == TBufferClip::Rect ? bufferClipRect_ : QRect();
+    bufferPainter_->setClipping(false);
+    bufferClip_ = TBufferClip::None;
 }

@@ -108,7 +108,9 @@ void TCustomAxisPanel::PaintChart(const TRect& bounds) {
     } paintEnd{paintSeparators_};
     TChartCanvas3D& surface = *Surface();
     PaintPanel(bounds);
-    const std::vector<TChartSeries*> series = seriesList_->Items();
+    // A copy: the paint's events may change the list.
+    std::vector<TChartSeries*>& series = paintSeries_;
+    series.assign(seriesList_->Items().begin(), seriesList_->Items().end());
     for (TChartSeries* s : series)
         if (s->Active()) s->PrepareChartPass();
     PaintTitlesAndLegend();

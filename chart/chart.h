@@ -122,6 +122,8 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     std::unique_ptr<TChartDepthAxis> depthAxis_;
     std::vector<TCustomChartAxis*> axisList_;
     std::optional<TNumberSeparators> paintSeparators_;
+    // The series as the paint in progress found them; kept so that a paint allocates no list.
+    std::vector<TChartSeries*> paintSeries_;
     bool axisVisible_ = true;
     bool clipPoints_ = true;
     bool view3DWalls_ = true;

@@ -2,8 +2,10 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -49,14 +51,29 @@ PatternLayout ParsePattern(const std::string& pattern) {
     return layout;
 }
 
-// The magnitude written in fixed notation with the given decimals, correctly rounded.
-std::string FixedDigits(double magnitude, int decimals) {
-    std::string text(static_cast<size_t>(decimals) + 320, '\0');
-    const auto result =
-        std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed, decimals);
-    text.resize(static_cast<size_t>(result.ptr - text.data()));
-    return text;
-}
+// The magnitude written in fixed notation with the given decimals, correctly rounded. Axis labels
+// are written on every paint, so the usual few decimals are written on the stack.
+class FixedDigits {
+  public:
+    FixedDigits(double magnitude, int decimals) {
+        const size_t room = static_cast<size_t>(decimals) + 320;
+        char* first = local_.data();
+        if (room > local_.size()) {
+            heap_.resize(room);
+            first = heap_.data();
+        }
+        const auto result = std::to_chars(first, first + room, magnitude, std::chars_format::fixed, decimals);
+        text_ = std::string_view(first, static_cast<size_t>(result.ptr - first));
+    }
+    FixedDigits(const FixedDigits&) = delete;
+    FixedDigits& operator=(const FixedDigits&) = delete;
+    std::string_view Text() const { return text_; }
+
+  private:
+    std::array<char, 400> local_;
+    std::string heap_;
+    std::string_view text_;
+};
 
 std::string Grouped(const std::string& digits, const std::string& separator) {
     std::string out;
@@ -71,8 +88,16 @@ std::string Grouped(const std::string& digits, const std::string& separator) {
 }  // namespace
 
 TNumberSeparators LocaleNumberSeparators() {
+    // Read on every paint: converting the locale's texts is done again only when the locale changes.
+    thread_local QLocale cachedLocale;
+    thread_local TNumberSeparators cached{cachedLocale.groupSeparator().toStdString(),
+                                          cachedLocale.decimalPoint().toStdString()};
     const QLocale locale;
-    return {locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
+    if (locale != cachedLocale) {
+        cachedLocale = locale;
+        cached = {locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
+    }
+    return cached;
 }
 
 std::string FormatNumberPattern(double value, const std::string& pattern,
@@ -80,10 +105,11 @@ std::string FormatNumberPattern(double value, const std::string& pattern,
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
     const PatternLayout layout = ParsePattern(pattern);
-    const std::string fixed = FixedDigits(std::fabs(value), layout.MaxDecimals);
+    const FixedDigits digits(std::fabs(value), layout.MaxDecimals);
+    const std::string_view fixed = digits.Text();
     const auto point = fixed.find('.');
-    std::string integer = fixed.substr(0, point);
-    std::string decimals = point == std::string::npos ? std::string() : fixed.substr(point + 1);
+    std::string integer(fixed.substr(0, point));
+    std::string decimals(point == std::string_view::npos ? std::string_view() : fixed.substr(point + 1));
     while (static_cast<int>(decimals.size()) > layout.MinDecimals && decimals.back() == '0')
         decimals.pop_back();
     const bool isZero = integer.find_first_not_of('0') == std::string::npos &&

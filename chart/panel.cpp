@@ -230,16 +230,21 @@ void TCustomChartPanel::DrawClientEdge(QPainter& painter) {
     // and right.
     const int w = width();
     const int h = height();
-    auto frame = [&](int inset, TColor topLeft, TColor bottomRight) {
-        painter.setPen(ToQColor(ColorToRGB(topLeft)));
+    const auto pen = [this](size_t index, TColor colour) -> const QPen& {
+        const QColor wanted = ToQColor(ColorToRGB(colour));
+        if (edgePens_[index].color() != wanted) edgePens_[index] = QPen(wanted);
+        return edgePens_[index];
+    };
+    const auto frame = [&](int inset, size_t index, TColor topLeft, TColor bottomRight) {
+        painter.setPen(pen(index, topLeft));
         painter.drawLine(inset, inset, w - 1 - inset, inset);
         painter.drawLine(inset, inset, inset, h - 1 - inset);
-        painter.setPen(ToQColor(ColorToRGB(bottomRight)));
+        painter.setPen(pen(index + 1, bottomRight));
         painter.drawLine(inset, h - 1 - inset, w - 1 - inset, h - 1 - inset);
         painter.drawLine(w - 1 - inset, inset, w - 1 - inset, h - 1 - inset);
     };
-    frame(0, clBtnShadow, clBtnHighlight);
-    frame(1, cl3DDkShadow, cl3DLight);
+    frame(0, 0, clBtnShadow, clBtnHighlight);
+    frame(1, 2, cl3DDkShadow, cl3DLight);
 }
 
 void TCustomChartPanel::UseFont(const TFont& font) {
@@ -249,10 +254,11 @@ void TCustomChartPanel::UseFont(const TFont& font) {
         font.Style() == current.Style() && font.Charset() == current.Charset() &&
         font.Pitch() == current.Pitch() && font.Name() == current.Name())
         return;
-    TFont copy(font);
-    copy.OnChange = nullptr;  // the copy must not report to the source's owner
-    copy.SetPixelsPerInch(surface_->Font()->PixelsPerInch());
-    surface_->Font()->Assign(copy);
+    // Assigned in place (no copy of the font and its name), keeping the surface's resolution.
+    TFont& target = *surface_->Font();
+    const int pixelsPerInch = target.PixelsPerInch();
+    target.Assign(font);
+    target.SetPixelsPerInch(pixelsPerInch);
 }
 
 int TCustomChartPanel::TextBlockWidth(const std::string& text, int& lineCount) const {

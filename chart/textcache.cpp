@@ -59,26 +59,36 @@ TLaidOutText& TRealisedFont::Text(const std::string& utf8) {
     return *texts_.back();
 }
 
-const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colour) const {
+const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colour, int angle) const {
     for (const auto& stamp : text.Stamps)
-        if (stamp.Made && stamp.Colour == colour) return stamp;
-    // Room on every side for glyphs reaching beyond their advance or line.
+        if (stamp.Made && stamp.Colour == colour && stamp.Angle == angle) return stamp;
+    // Room on every side for glyphs reaching beyond their advance or line, whichever way they turn.
     const int pad = metrics_.height() + metrics_.maxWidth();
-    QImage canvas(text.Width + 2 * pad, metrics_.height() + 2 * pad, QImage::Format_ARGB32_Premultiplied);
+    const bool upright = angle == TLaidOutText::kUpright;
+    const int reach = upright ? 0 : text.Width + metrics_.height();
+    QImage canvas(text.Width + 2 * (pad + reach), metrics_.height() + 2 * (pad + reach),
+                  QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
-    const QPoint origin(pad, pad + metrics_.ascent());
+    const QPoint origin(pad + reach, pad + reach + (upright ? metrics_.ascent() : 0));
     {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(font_);
+        painter.setFont(upright ? font_ : rotated_);
         painter.setPen(QPen(ToQColor(colour)));
-        painter.drawText(origin, text.Text);
+        if (upright) {
+            painter.drawText(origin, text.Text);
+        } else {
+            painter.translate(origin);
+            painter.rotate(-angle);
+            painter.drawText(QPoint(0, 0), text.Text);
+        }
     }
     TLaidOutText::TStamp& stamp = text.Stamps[text.NextStamp];
     text.NextStamp = (text.NextStamp + 1) % text.Stamps.size();
     const QRect box = DrawnBox(canvas);
     stamp.Colour = colour;
+    stamp.Angle = angle;
     stamp.Pixels = box.isEmpty() ? QImage() : canvas.copy(box);
     stamp.Offset = box.topLeft() - origin;
     stamp.Made = true;

@@ -20,16 +20,18 @@ class QPainter;
 
 // One text in one font: its Qt string, advance width and the stamps drawn so far.
 struct TLaidOutText {
+    static constexpr int kUpright = -1;
     struct TStamp {
         TColor Colour = clNone;
-        QImage Pixels;  // only the drawn pixels' bounding box; null when the text draws none
-        QPoint Offset;  // of the image's top left corner from the text's baseline origin
+        int Angle = kUpright;  // kUpright, or the angle of the outline font turned by 90 or 270
+        QImage Pixels;         // only the drawn pixels' bounding box; null when the text draws none
+        QPoint Offset;         // of the image's top left corner from the text's baseline origin
         bool Made = false;
     };
     std::string Utf8;
     QString Text;
     int Width = 0;
-    std::array<TStamp, 2> Stamps;
+    std::array<TStamp, 3> Stamps;
     size_t NextStamp = 0;
 };
 
@@ -45,8 +47,10 @@ class TRealisedFont {
     const QFontMetrics& Metrics() const { return metrics_; }
     // The text laid out in this font, laid out now when new. Valid until the next call.
     TLaidOutText& Text(const std::string& utf8);
-    // The text's pixels in `colour`, drawn by Qt once.
-    const TLaidOutText::TStamp& Stamp(TLaidOutText& text, TColor colour) const;
+    // The text's pixels in `colour`, drawn by Qt once: upright in this font, or with its baseline
+    // origin at (0, 0) turned by `angle` (90 or 270) in the outline font.
+    const TLaidOutText::TStamp& Stamp(TLaidOutText& text, TColor colour,
+                                      int angle = TLaidOutText::kUpright) const;
 
   private:
     std::string name_;

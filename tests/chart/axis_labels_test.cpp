@@ -1,6 +1,7 @@
 // Label steps, label values and label texts: the number pattern, date-time texts and steps.
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <cmath>
 #include <vector>
 
@@ -125,6 +126,29 @@ TEST(NumberPattern, OtherElements) {
     EXPECT_EQ(Text(12, "0 rpm"), "12 rpm");
     EXPECT_EQ(Text(1e20), "100,000,000,000,000,000,000");
     EXPECT_EQ(Text(std::nan("")), "NaN");
+}
+
+TEST(NumberPattern, ExactDigitsBeyondTheShortWayAndAtTheLargestDouble) {
+    // 0.1 is written exactly from 55 decimals on; more than fit the short way add only zeros.
+    const std::string exact = "0.1000000000000000055511151231257827021181583404541015625";
+    EXPECT_EQ(Text(0.1, "0." + std::string(60, '#')), exact);
+    EXPECT_EQ(Text(0.1, "0." + std::string(200, '0')), exact + std::string(200 - 55, '0'));
+    const std::string largest = Text(1.7976931348623157e308, "0");
+    EXPECT_EQ(largest.size(), 309u);
+    EXPECT_EQ(largest.substr(0, 17), "17976931348623157");
+}
+
+TEST(NumberPattern, LocaleSeparatorsFollowTheDefaultLocale) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const TNumberSeparators german = LocaleNumberSeparators();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const TNumberSeparators english = LocaleNumberSeparators();
+    QLocale::setDefault(saved);
+    EXPECT_EQ(german.Thousands, ".");
+    EXPECT_EQ(german.Decimal, ",");
+    EXPECT_EQ(english.Thousands, ",");
+    EXPECT_EQ(english.Decimal, ".");
 }
 
 TEST(LabelText, MultiLineAndDateTime) {

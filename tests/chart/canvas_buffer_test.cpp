@@ -1,4 +1,7 @@
 // The off-screen buffer: reuse, re-creation, clean repaints, unbuffered drawing, defaults.
+#include <algorithm>
+#include <functional>
+
 #include "chart/chart.h"
 #include "chart/view3d.h"
 #include "tests/chart/canvas_fixture.h"
@@ -18,8 +21,12 @@ class CanvasBuffer : public ::testing::Test {
         if (!copied) {
             TRect bounds =
                 surface_.PrepareSurface(&painter, &options_, clBtnFace, false, {0, 0, width, height});
-            surface_.Brush()->SetColor(clRed);
-            surface_.FillRectangle({bounds.Left + 2, bounds.Top + 2, bounds.Left + 6, bounds.Top + 6});
+            if (draw_) {
+                draw_();
+            } else {
+                surface_.Brush()->SetColor(clRed);
+                surface_.FillRectangle({bounds.Left + 2, bounds.Top + 2, bounds.Left + 6, bounds.Top + 6});
+            }
             ++draws_;
             surface_.PresentImage(&painter, &painter, {0, 0, width, height});
         }
@@ -27,6 +34,18 @@ class CanvasBuffer : public ::testing::Test {
         return copied;
     }
 
+    // The box (exclusive Right and Bottom) of the window's pixels in `colour`.
+    TRect InkBox(TColor colour) const {
+        TRect box{window_.width(), window_.height(), 0, 0};
+        for (int y = 0; y < window_.height(); ++y)
+            for (int x = 0; x < window_.width(); ++x)
+                if (FromQColor(window_.pixelColor(x, y)) == colour)
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                           std::max(box.Bottom, y + 1)};
+        return box;
+    }
+
+    std::function<void()> draw_;  // what a paint draws instead of the red square
     TChartCanvas3D surface_;
     TView3DOptions options_;
     QImage window_;
@@ -43,6 +62,31 @@ TEST_F(CanvasBuffer, FirstPaintDrawsLaterPaintsCopyUntilMarkedDirty) {
     surface_.MarkDirty();
     EXPECT_FALSE(Paint(40, 30));
     EXPECT_EQ(draws_, 2);
+}
+
+// Paint after paint the series are clipped to the same rectangle, which is switched off between them.
+TEST_F(CanvasBuffer, ClipsAskedAgainClipAgainAndNewOnesReplaceThem) {
+    const auto clippedFlood = [this](int width, int height, const TRect& clip) {
+        surface_.MarkDirty();
+        draw_ = [this, clip] {
+            surface_.Brush()->SetColor(clWhite);
+            surface_.FillRectangle({0, 0, 64, 48});  // the buffer keeps the last paint's pixels
+            surface_.ClipToRect(clip);
+            surface_.Brush()->SetColor(clBlack);
+            surface_.FillRectangle({0, 0, 64, 48});
+            surface_.RemoveClip();
+            surface_.Brush()->SetColor(clBlue);
+            surface_.FillRectangle({0, 0, 1, 1});  // unclipped again
+        };
+        Paint(width, height);
+        return InkBox(clBlack);
+    };
+    EXPECT_EQ(clippedFlood(40, 30, {5, 5, 10, 10}), (TRect{5, 5, 10, 10}));
+    EXPECT_EQ(clippedFlood(40, 30, {5, 5, 10, 10}), (TRect{5, 5, 10, 10}));
+    EXPECT_EQ(FromQColor(window_.pixelColor(0, 0)), clBlue);
+    EXPECT_EQ(clippedFlood(40, 30, {20, 10, 30, 20}), (TRect{20, 10, 30, 20}));
+    EXPECT_EQ(clippedFlood(40, 30, {5, 5, 10, 10}), (TRect{5, 5, 10, 10}));
+    EXPECT_EQ(clippedFlood(50, 35, {5, 5, 10, 10}), (TRect{5, 5, 10, 10}));  // a new buffer
 }
 
 TEST_F(CanvasBuffer, BufferOfTheSameSizeIsReused) {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <climits>
 #include <optional>
+#include <utility>
 
 #include "chart/errors.h"
 #include "tests/chart/canvas_fixture.h"
@@ -80,6 +81,46 @@ TEST_F(CanvasText, AngleAbove360IsReducedOnce) {
     surface_.AttachTarget(painter_.get());
     surface_.PutRotatedText(20, 40, "Mj", 90);
     EXPECT_EQ(Finish(), first);
+}
+
+// What Qt itself draws for `text` turned by `angle` at (x, y) in the surface's outline font.
+QImage QtRotatedText(const QFont& font, int x, int y, const QString& text, int angle) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont outline(font);
+    outline.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::NoAntialias | QFont::ForceOutline));
+    painter.setFont(outline);
+    painter.setPen(Qt::blue);
+    painter.translate(x, y);
+    painter.rotate(-angle);
+    painter.drawText(QPoint(0, QFontMetrics(font).ascent()), text);
+    return image;
+}
+
+TEST_F(CanvasText, QuarterTurnedTextHasQtsOwnGlyphPixelsWhereverItGoes) {
+    surface_.Font()->SetColor(clBlue);
+    for (int angle : {90, 270}) {
+        for (const auto& [x, y] : {std::pair{20, 40}, std::pair{37, 9}, std::pair{20, 40}}) {
+            Finish();
+            image_.fill(Qt::white);
+            painter_ = std::make_unique<QPainter>(&image_);
+            surface_.AttachTarget(painter_.get());
+            surface_.PutRotatedText(x, y, "Mj", angle);
+            EXPECT_EQ(Finish(), QtRotatedText(surface_.Font()->ToQFont(), x, y, "Mj", angle))
+                << angle << " at " << x << "," << y;
+        }
+    }
+}
+
+TEST_F(CanvasText, QuarterTurnedTextOnAnOpaqueCellKeepsItsGlyphsOnTop) {
+    surface_.Font()->SetColor(clBlue);
+    surface_.ApplyBackMode(bmOpaque);
+    surface_.ApplyBackColor(clRed);
+    surface_.PutRotatedText(20, 10, "MM", 270);
+    EXPECT_GT(CountOf(clBlue), 0);
+    // The cell runs down from y = 10 and left of x = 20.
+    EXPECT_EQ(InkBox(), (TRect{20 - metrics_->height(), 10, 20, 10 + width_}));
 }
 
 TEST_F(CanvasText, EmptyTextDrawsNothing) {

@@ -41,6 +41,7 @@
 #include "chart/chartfwd.h"
 #include "chart/fonts.h"
 #include "chart/pens.h"
+#include "chart/spanwriter.h"
 #include "chart/textcache.h"
 
 class TView3DOptions;
@@ -398,9 +399,10 @@ class TChartCanvas3D : public TCanvas3D {
     bool FillsSpans(const QPainter& painter) const;
     bool FillsDashedSpans(const QPainter& painter) const;
     void DrawDashedSpans(QPainter& painter, int x0, int y0, long long dx, long long dy);
-    void FillSpan(QPainter& painter, long long x, long long y, long long width, long long height,
-                  const QColor& colour);
-    bool WriteSpan(const QPainter& painter, QRect span, const QColor& colour);
+    // Fills a span of a whole-pixel line: through `writer` when there is one, else through Qt.
+    void FillSpan(QPainter& painter, const std::optional<TSpanWriter>& writer, long long x, long long y,
+                  long long width, long long height, const QColor& colour);
+    std::optional<TSpanWriter> SpanWriter(const QPainter& painter);
     void ApplyComposition(QPainter& painter) const;
     // How DrawTextCell puts the text into its cell: drawn by Qt, as a stamp, or not at all.
     enum class TTextDraw : std::uint8_t { Text, Stamp, CellOnly };

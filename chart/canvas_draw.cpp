@@ -1,11 +1,13 @@
 // The flat drawing operations of the surface.
 #include <QPainterPath>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
 
 #include "chart/canvas.h"
 #include "chart/colors.h"
+#include "chart/spanwriter.h"
 
 namespace {
 
@@ -198,8 +200,8 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
         // The pixels Qt's line would cover, from the start on, the end left out.
         const long long from = dx > 0 || dy > 0 ? 0 : (dx < 0 ? dx + 1 : dy + 1);
         const long long length = std::llabs(dx) + std::llabs(dy);
-        FillSpan(painter, x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0), dy == 0 ? length : 1,
-                 dx == 0 ? length : 1, painter.pen().color());
+        FillSpan(painter, SpanWriter(painter), x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0),
+                 dy == 0 ? length : 1, dx == 0 ? length : 1, painter.pen().color());
         return;
     }
     if ((dx == 0 || dy == 0) && std::llabs(dx + dy) <= kDashedSpanLimit && FillsDashedSpans(painter)) {
@@ -263,6 +265,8 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
     const long long last =
         std::min(static_cast<long long>(steps) - 1, majorSign > 0 ? high - start : start - low);
     const bool spans = FillsSpans(painter);
+    const std::optional<TSpanWriter> writer = spans ? SpanWriter(painter) : std::nullopt;
+    const QColor colour = painter.pen().color();
     long long runStart = first;
     for (long long i = first + 1; i <= last + 1; ++i) {
         if (i <= last && minorAt(i) == minorAt(runStart)) continue;
@@ -273,8 +277,8 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
         auto to = static_cast<int>(start + std::max(a, b) + 1);
         auto across = static_cast<int>((xMajor ? y0 : x0) + minorAt(runStart));
         if (spans) {
-            FillSpan(painter, xMajor ? from : across, xMajor ? across : from, xMajor ? to - from : 1,
-                     xMajor ? 1 : to - from, painter.pen().color());
+            FillSpan(painter, writer, xMajor ? from : across, xMajor ? across : from, xMajor ? to - from : 1,
+                     xMajor ? 1 : to - from, colour);
         } else if (xMajor) {
             painter.drawLine(from, across, to, across);
         } else {
@@ -306,42 +310,53 @@ bool TChartCanvas3D::FillsDashedSpans(const QPainter& painter) const {
 // along the line, the end pixel left out, each dash one span.
 void TChartCanvas3D::DrawDashedSpans(QPainter& painter, int x0, int y0, long long dx, long long dy) {
     const QList<qreal> dashes = painter.pen().dashPattern();
+    if (dashes.isEmpty()) return;
+    const auto count = static_cast<size_t>(dashes.size());
+    // Whole-pixel lengths worked out once per line, not once per dot.
+    std::array<long long, 16> lengths{};
+    const auto lengthOf = [&](size_t k) {
+        return k < lengths.size() ? lengths[k]
+                                  : std::max(1LL, std::llround(dashes[static_cast<qsizetype>(k)]));
+    };
+    for (size_t k = 0; k < std::min(count, lengths.size()); ++k)
+        lengths[k] = std::max(1LL, std::llround(dashes[static_cast<qsizetype>(k)]));
     const long long length = std::llabs(dx) + std::llabs(dy);
     const long long sign = dx + dy > 0 ? 1 : -1;
     const bool opaque = painter.backgroundMode() == Qt::OpaqueMode;
-    const QColor& pen = painter.pen().color();
-    const QColor& background = painter.background().color();
+    const QColor pen = painter.pen().color();
+    const QColor background = painter.background().color();
+    const std::optional<TSpanWriter> writer = SpanWriter(painter);
     long long at = 0;
-    for (qsizetype k = 0; at < length; k = (k + 1) % dashes.size()) {
-        const long long end = std::min(length, at + std::max(1LL, std::llround(dashes[k])));
+    for (size_t k = 0; at < length; k = (k + 1) % count) {
+        const long long end = std::min(length, at + lengthOf(k));
         // Gaps take the background colour in opaque mode, as Qt's styled lines do.
         if (k % 2 == 0 || opaque) {
             const long long from = sign > 0 ? at : -(end - 1);
-            FillSpan(painter, x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0), dy == 0 ? end - at : 1,
-                     dx == 0 ? end - at : 1, k % 2 == 0 ? pen : background);
+            FillSpan(painter, writer, x0 + (dy == 0 ? from : 0), y0 + (dx == 0 ? from : 0),
+                     dy == 0 ? end - at : 1, dx == 0 ? end - at : 1, k % 2 == 0 ? pen : background);
         }
         at = end;
     }
 }
 
-// Straight into the buffer's pixels when the painter would only copy the pen colour there.
-bool TChartCanvas3D::WriteSpan(const QPainter& painter, QRect span, const QColor& colour) {
-    if (&painter != bufferPainter_.get() || bufferClip_ == TBufferClip::Other || colour.alpha() != 255 ||
+// Straight into the buffer's pixels when the painter would only copy colours there.
+std::optional<TSpanWriter> TChartCanvas3D::SpanWriter(const QPainter& painter) {
+    if (&painter != bufferPainter_.get() || bufferClip_ == TBufferClip::Other ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         buffer_->format() != QImage::Format_RGB32 || !buffer_->isDetached())
-        return false;
-    span &= buffer_->rect();
-    if (bufferClip_ == TBufferClip::Rect) span &= bufferClipRect_;
-    const QRgb pixel = colour.rgb();
-    for (int y = span.top(); y <= span.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(buffer_->scanLine(y));
-        std::fill(row + span.left(), row + span.right() + 1, pixel);
-    }
-    return true;
+        return std::nullopt;
+    const QRect area = bufferClip_ == TBufferClip::Rect ? bufferClipRect_ : buffer_->rect();
+    const QTransform& transform = painter.worldTransform();
+    return TSpanWriter(*buffer_, area,
+                       QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy())));
 }
 
-void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long long width, long long height,
-                              const QColor& colour) {
+void TChartCanvas3D::FillSpan(QPainter& painter, const std::optional<TSpanWriter>& writer, long long x,
+                              long long y, long long width, long long height, const QColor& colour) {
+    if (writer && colour.alpha() == 255) {
+        writer->Fill(x, y, width, height, colour.rgb());
+        return;
+    }
     // Clamped to the device first (moved by whole pixels only), so that the rectangle fits an int
     // whatever the line's length.
     const QPaintDevice* device = painter.device();
@@ -352,11 +367,9 @@ void TChartCanvas3D::FillSpan(QPainter& painter, long long x, long long y, long 
     const long long right = std::min(x + width, device->width() - shiftX);
     const long long bottom = std::min(y + height, device->height() - shiftY);
     if (left >= right || top >= bottom) return;
-    const QRect span(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                     static_cast<int>(bottom - top));
-    if (WriteSpan(painter, span.translated(static_cast<int>(shiftX), static_cast<int>(shiftY)), colour))
-        return;
-    painter.fillRect(span, colour);
+    painter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                           static_cast<int>(bottom - top)),
+                     colour);
 }
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {

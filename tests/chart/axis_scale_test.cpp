@@ -2,7 +2,11 @@
 // without a chart (ranges and pixels set by hand).
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
 
 #include "chart/axis.h"
 #include "chart/errors.h"
@@ -151,6 +155,25 @@ TEST(AxisMapping, HalvesRoundToEven) {
     auto other = Axis(0, 0, 27, 0, 1);
     EXPECT_EQ(other->XPixelOf(0.5), 14);  // t = 13.5
     EXPECT_EQ(RoundHalfEven(-2.5), -2);
+}
+
+TEST(AxisMapping, RoundHalfEvenOnBothSidesOfZeroAndAtTheEnds) {
+    const std::vector<std::pair<long double, int>> cases = {
+        {0.5L, 0},
+        {1.5L, 2},
+        {-0.5L, 0},
+        {-1.5L, -2},
+        {-3.5L, -4},
+        {0.49999999999L, 0},
+        {-0.5000000001L, -1},
+        {-1e-30L, 0},
+        {-7.0L, -7},
+        {2147483646.5L, 2147483646},
+        {1e30L, INT_MAX},
+        {-1e30L, INT_MIN},
+        {std::numeric_limits<long double>::quiet_NaN(), 0}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(RoundHalfEven(value), expected) << static_cast<double>(value);
 }
 
 TEST(AxisMapping, ZeroSpanAndFarValuesGoToTheCentre) {

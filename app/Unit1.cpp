@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -156,9 +157,18 @@ QPushButton* MakeButton(QWidget* parent, const char* name, QRect bounds, const Q
     return button;
 }
 
+// A PNG of our resources, read by Qt's own PNG reader. Left to detect the format, Qt loads every image
+// format plug-in to ask it first (a cost in start-up time and memory), and an icon made from a file
+// name looks for icon engine plug-ins as well.
+QPixmap ResourcePicture(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 // The close button's picture: its light grey background (the bottom-left pixel's colour) is clear.
 QIcon ExitPicture() {
-    QPixmap picture(QStringLiteral(":/kestrigo/exit.png"));
+    QPixmap picture = ResourcePicture(QStringLiteral(":/kestrigo/exit.png"));
     const QImage image = picture.toImage();
     picture.setMask(
         QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskInColor)));
@@ -185,7 +195,7 @@ TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* p
     components_ = std::make_unique<TComponent>();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestrigo - ケストリゴ"));
-    setWindowIcon(QIcon(QStringLiteral(":/kestrigo/gear.png")));
+    setWindowIcon(QIcon(ResourcePicture(QStringLiteral(":/kestrigo/gear.png"))));
     setFont(WindowFont());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));

@@ -150,18 +150,22 @@ void ReportWindow(TBenchWindow& window) {
     for (int round = 0; round < kRounds; ++round)
         repaints.push_back(MicrosecondsOf([&] { form.Chart1->repaint(); }, kPaintsPerRound));
     const std::size_t repaintAllocations = AllocationsPerRepaint(*form.Chart1);
+    // In the chart's place in the window, so that Qt repaints it the same way.
     TBareImageWidget bare(form.Chart1->size());
+    bare.setParent(form.Chart1->parentWidget());
+    bare.move(form.Chart1->pos());
     bare.show();
-    ActivateWindowOf(bare);
+    bare.raise();
+    QApplication::processEvents();
     const std::size_t bareAllocations = AllocationsPerRepaint(bare);
+    bare.hide();
     std::printf("The real window\n");
     Row("keystroke in E_Tire -> new frame", Median(keystrokes), "us");
     Row("clean-buffer repaint of Chart1", Median(repaints), "us");
     std::printf(
-        "  heap allocations per clean-buffer repaint %zu (a bare widget copying an image: %zu;"
-        " the chart engine's: %zu)\n",
-        repaintAllocations, bareAllocations,
-        repaintAllocations > bareAllocations ? repaintAllocations - bareAllocations : 0);
+        "  heap allocations per clean-buffer repaint, Chart1 %zu; a bare widget in its place copying an "
+        "image %zu\n",
+        repaintAllocations, bareAllocations);
 }
 
 }  // namespace

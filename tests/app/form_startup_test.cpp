@@ -123,7 +123,8 @@ TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_EQ(form.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});  // the gear picture
+    EXPECT_EQ(form.SpeedButton2->icon().availableSizes(), QList<QSize>{QSize(32, 32)});
 
     EXPECT_EQ(form.SpeedButton2->geometry(), QRect(584, 424, 33, 33));
     EXPECT_EQ(form.SpeedButton2->focusPolicy(), Qt::NoFocus);

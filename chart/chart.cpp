@@ -89,6 +89,9 @@ void TCustomAxisPanel::EndLoading() {
 
 void TCustomAxisPanel::UseBrush(TColor colour, TBrushStyle style, TColor backColour) {
     if (style != bsSolid && colour == backColour) colour = backColour == clBlack ? clWhite : clBlack;
+    // A default background is the chart's own colour. Read as a colour it would be black, and the
+    // axis labels drawn after a default back wall would sit in black boxes.
+    if (backColour == clDefault) backColour = Color();
     TChartCanvas3D& surface = *Surface();
     surface.Brush()->SetColor(colour);
     surface.Brush()->SetStyle(style);

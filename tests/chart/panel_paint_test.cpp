@@ -86,6 +86,28 @@ TEST_F(PaintChart, ClipPointsOffLetsASeriesReachTheFrame) {
     line.SetParentChart(nullptr);
 }
 
+TEST(PlainChart, AxisLabelsAfterADefaultBackWallSitOnThePanelColour) {
+    TChart chart;
+    chart.resize(300, 200);
+    TFastLineSeries line;
+    for (int x = 0; x <= 80; x += 16) line.AddPointXY(x, x / 2);
+    line.SetParentChart(&chart);
+    const QImage image = chart.RenderToImage();
+    // The band of the bottom axis' labels: glyphs in black on the panel colour, no black cells.
+    const TRect plot = chart.PlotRect();
+    int black = 0;
+    int panel = 0;
+    for (int y = plot.Bottom + 6; y < image.height() - 2; ++y) {
+        for (int x = plot.Left; x < plot.Right; ++x) {
+            black += image.pixel(x, y) == Rgb(clBlack) ? 1 : 0;
+            panel += image.pixel(x, y) == Rgb(clBtnFace) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(black, 0);
+    EXPECT_GT(panel, 4 * black);
+    line.SetParentChart(nullptr);
+}
+
 // Colours of the panel edge at inset `i` on the left column and the bottom row.
 struct Edge {
     QRgb left;

@@ -18,6 +18,19 @@ endforeach()
 install(FILES ${KESTRIGO_DATA}/icons/kestrigo.svg DESTINATION share/icons/hicolor/scalable/apps
   RENAME ${KESTRIGO_APP_ID}.svg)
 
+# Manual pages are installed compressed (gzip -9n: the best ratio, no name or time stamp inside, so
+# that builds are reproducible), as Debian's policy asks and man reads them.
 file(GLOB KESTRIGO_MANUALS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/docs/man/*.1)
-install(FILES ${KESTRIGO_MANUALS} DESTINATION share/man/man1)
+set(KESTRIGO_COMPRESSED_MANUALS)
+foreach(page IN LISTS KESTRIGO_MANUALS)
+  get_filename_component(name ${page} NAME)
+  set(compressed ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+    COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh ${page} ${compressed}
+    DEPENDS ${page} VERBATIM)
+  list(APPEND KESTRIGO_COMPRESSED_MANUALS ${compressed})
+endforeach()
+add_custom_target(kestrigo_manuals ALL DEPENDS ${KESTRIGO_COMPRESSED_MANUALS})
+install(FILES ${KESTRIGO_COMPRESSED_MANUALS} DESTINATION share/man/man1)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE DESTINATION share/doc/kestrigo RENAME copyright)

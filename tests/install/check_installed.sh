@@ -5,6 +5,7 @@
 # usage: check_installed.sh install|package BUILD_DIR VERSION APP_ID
 set -euo pipefail
 mode=$1 build=$2 version=$3 id=$4
+source=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -31,12 +32,17 @@ usr=$work/root/usr
 expected="bin/kestrigo bin/kestrigo-calc bin/kestrigo-snapshot
 share/applications/$id.desktop share/metainfo/$id.metainfo.xml
 share/icons/hicolor/scalable/apps/$id.svg share/doc/kestrigo/copyright
-share/man/man1/kestrigo.1 share/man/man1/kestrigo-calc.1 share/man/man1/kestrigo-snapshot.1"
+share/man/man1/kestrigo.1.gz share/man/man1/kestrigo-calc.1.gz share/man/man1/kestrigo-snapshot.1.gz"
 for catalog in primary transmission drive driven tire; do expected+=" share/kestrigo/$catalog.ini"; done
 for size in 16 22 24 32 48 64 128 256 512; do expected+=" share/icons/hicolor/${size}x$size/apps/$id.png"; done
 for file in $expected; do [ -f "$usr/$file" ] || fail "not installed: $file"; done
 for program in kestrigo kestrigo-calc kestrigo-snapshot; do [ -x "$usr/bin/$program" ] || fail "$program is not executable"; done
 ls "$usr/bin" | grep -q '\.ini$' && fail "catalogs installed into bin"
+
+# The manual pages read back as the sources they were compressed from.
+for page in kestrigo kestrigo-calc kestrigo-snapshot; do
+  gzip -dc "$usr/share/man/man1/$page.1.gz" | cmp -s - "$source/docs/man/$page.1" || fail "manual page $page.1.gz"
+done
 
 desktop-file-validate "$usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" > /dev/null

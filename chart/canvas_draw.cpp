@@ -545,12 +545,13 @@ bool MovesByWholePixels(const QTransform& transform) {
 
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;
-    const bool stamp = MovesByWholePixels(target_->worldTransform());
+    TLaidOutText& laidOut = LaidOut(text);
+    const bool stamp = MovesByWholePixels(target_->worldTransform()) && RealisedFont().Stampable(laidOut);
     if (!stamp) {
         SyncFont(*target_);
         SyncTextPen(*target_);
     }
-    DrawTextCell(*target_, x, y, LaidOut(text), stamp ? TTextDraw::Stamp : TTextDraw::Text);
+    DrawTextCell(*target_, x, y, laidOut, stamp ? TTextDraw::Stamp : TTextDraw::Text);
 }
 
 void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int angle) {
@@ -563,8 +564,10 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     if (zoomed) font_.SetSize(std::max(1, static_cast<int>(std::nearbyint(font_.Size() * projectionZoom_))));
     QPainter& painter = *target_;
     // Turned by a quarter, glyph outlines map onto whole pixels exactly, so a stamp is exact too.
+    TLaidOutText& laidOut = LaidOut(text);
     const bool stamp = (angle == 90 || angle == 270) && MovesByWholePixels(painter.worldTransform()) &&
-                       std::llabs(x) <= kCurveLimit && std::llabs(y) <= kCurveLimit;
+                       std::llabs(x) <= kCurveLimit && std::llabs(y) <= kCurveLimit &&
+                       RealisedFont().Stampable(laidOut);
     if (!stamp) {
         SyncRotatedFont(painter);
         SyncTextPen(painter);
@@ -572,7 +575,6 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     QTransform previous = painter.worldTransform();
     painter.translate(x, y);
     painter.rotate(-angle);
-    TLaidOutText& laidOut = LaidOut(text);
     const QPoint origin = DrawTextCell(painter, 0, 0, laidOut, stamp ? TTextDraw::CellOnly : TTextDraw::Text);
     painter.setWorldTransform(previous);
     if (stamp) {

@@ -59,17 +59,30 @@ TLaidOutText& TRealisedFont::Text(const std::string& utf8) {
     return *texts_.back();
 }
 
+// The room around a text on its stamp's canvas, for glyphs reaching beyond their advance or line.
+int TRealisedFont::StampPad() const {
+    return metrics_.height() + metrics_.maxWidth();
+}
+
+bool TRealisedFont::Stampable(const TLaidOutText& text) const {
+    constexpr long long kCanvasPixels = 1LL << 22;
+    const long long pad = StampPad();
+    return (text.Width + 2 * pad) * (metrics_.height() + 2 * pad) <= kCanvasPixels;
+}
+
 const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colour, int angle) const {
     for (const auto& stamp : text.Stamps)
         if (stamp.Made && stamp.Colour == colour && stamp.Angle == angle) return stamp;
-    // Room on every side for glyphs reaching beyond their advance or line, whichever way they turn.
-    const int pad = metrics_.height() + metrics_.maxWidth();
+    // Turned by a quarter, the text runs up (90) or down (270) from its origin, its ascent to the left
+    // or to the right.
+    const int pad = StampPad();
     const bool upright = angle == TLaidOutText::kUpright;
-    const int reach = upright ? 0 : text.Width + metrics_.height();
-    QImage canvas(text.Width + 2 * (pad + reach), metrics_.height() + 2 * (pad + reach),
-                  QImage::Format_ARGB32_Premultiplied);
+    const QSize along(text.Width + 2 * pad, metrics_.height() + 2 * pad);
+    QPoint origin(pad, pad + metrics_.ascent());
+    if (angle == 90) origin = {pad + metrics_.ascent(), pad + text.Width};
+    if (angle == 270) origin = {pad + metrics_.descent(), pad};
+    QImage canvas(upright ? along : along.transposed(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
-    const QPoint origin(pad + reach, pad + reach + (upright ? metrics_.ascent() : 0));
     {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::Antialiasing, false);

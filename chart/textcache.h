@@ -47,12 +47,17 @@ class TRealisedFont {
     const QFontMetrics& Metrics() const { return metrics_; }
     // The text laid out in this font, laid out now when new. Valid until the next call.
     TLaidOutText& Text(const std::string& utf8);
+    // Whether a stamp of the text is worth keeping: a huge text or font would need a canvas of
+    // gigabytes, and is drawn by Qt each time instead.
+    bool Stampable(const TLaidOutText& text) const;
     // The text's pixels in `colour`, drawn by Qt once: upright in this font, or with its baseline
     // origin at (0, 0) turned by `angle` (90 or 270) in the outline font.
     const TLaidOutText::TStamp& Stamp(TLaidOutText& text, TColor colour,
                                       int angle = TLaidOutText::kUpright) const;
 
   private:
+    int StampPad() const;
+
     std::string name_;
     int height_;
     TFontStyles style_;

@@ -113,6 +113,26 @@ TEST_F(CanvasText, QuarterTurnedTextHasQtsOwnGlyphPixelsWhereverItGoes) {
     }
 }
 
+TEST_F(CanvasText, TextTooLongToStampIsDrawnByQtAlike) {
+    const std::string text(10000, 'M');  // its stamp's canvas would hold millions of pixels
+    surface_.Font()->SetColor(clBlue);
+    surface_.PutText(5, 5, text);
+    QImage upright(kWidth, kHeight, QImage::Format_RGB32);
+    upright.fill(Qt::white);
+    {
+        QPainter painter(&upright);
+        painter.setFont(surface_.Font()->ToQFont());
+        painter.setPen(Qt::blue);
+        painter.drawText(QPoint(5, 5 + metrics_->ascent()), QString::fromStdString(text));
+    }
+    EXPECT_EQ(Finish(), upright);
+    image_.fill(Qt::white);
+    painter_ = std::make_unique<QPainter>(&image_);
+    surface_.AttachTarget(painter_.get());
+    surface_.PutRotatedText(20, 40, text, 90);
+    EXPECT_EQ(Finish(), QtRotatedText(surface_.Font()->ToQFont(), 20, 40, QString::fromStdString(text), 90));
+}
+
 TEST_F(CanvasText, QuarterTurnedTextOnAnOpaqueCellKeepsItsGlyphsOnTop) {
     surface_.Font()->SetColor(clBlue);
     surface_.ApplyBackMode(bmOpaque);

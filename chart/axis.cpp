@@ -27,13 +27,11 @@ double LogOfEnd(double end) {
 
 }  // namespace
 
-// Exact without the floating-point environment (nearbyintl saves and restores it on every call):
-// the fraction value - floor(value) of a long double is exact.
+// Every pixel goes through here: neither nearbyintl (which saves and restores the floating-point
+// environment) nor floorl. Within the clamp the truncated part is exact, and so is the fraction left.
 int RoundHalfEven(long double value) {
     if (std::isnan(value)) return 0;
     const long double clamped = std::clamp<long double>(value, LLONG_MIN / 2, LLONG_MAX / 2);
-    // Floor by truncation: every pixel goes through here, and floorl is slow. Within the clamp the
-    // truncated part is exact, and so is the fraction left over.
     auto rounded = static_cast<long long>(clamped);
     long double fraction = clamped - static_cast<long double>(rounded);
     if (fraction < 0) {

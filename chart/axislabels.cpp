@@ -127,9 +127,7 @@ bool TCustomChartAxis::ShowsDateTime() const {
 std::string TCustomChartAxis::LabelTextOf(double value) const {
     std::string text;
     if (!isDateTimeAxis_) {
-        const TNumberSeparators* separators = chart_ ? chart_->PaintSeparators() : nullptr;
-        text = separators ? FormatNumberPattern(value, axisValuesFormat_, *separators)
-                          : FormatNumberPattern(value, axisValuesFormat_, LocaleNumberSeparators());
+        text = FormatNumberPattern(value, axisValuesFormat_, LocaleNumberSeparators());
     } else if (value >= 0) {
         text = FormatDateTimeText(
             value, dateTimeFormat_.empty() ? DateTimePatternForSpan(rangeSpan_) : dateTimeFormat_);

@@ -178,10 +178,10 @@ QBrush TChartCanvas::CachedBrush() {
     return brush;
 }
 
-const QBrush& TChartCanvas::CellBrush(TColor colour) {
-    const QColor wanted = ToQColor(colour);
-    if (cellBrush_.style() != Qt::SolidPattern || cellBrush_.color() != wanted) cellBrush_ = QBrush(wanted);
-    return cellBrush_;
+const QBrush& TChartCanvas::BackBrush() {
+    const QColor colour = ToQColor(backColor_);
+    if (backBrush_.style() != Qt::SolidPattern || backBrush_.color() != colour) backBrush_ = QBrush(colour);
+    return backBrush_;
 }
 
 QBrush TChartCanvas::RealiseBrush() {
@@ -278,10 +278,9 @@ void TChartCanvas::SyncTextPen(QPainter& painter) {
 }
 
 void TChartCanvas::SyncBackground() {
-    QColor colour = ToQColor(backColor_);
-    if (backBrush_.style() != Qt::SolidPattern || backBrush_.color() != colour) backBrush_ = QBrush(colour);
+    const QBrush& brush = BackBrush();
     if (target_ == nullptr) return;
-    target_->setBackground(backBrush_);
+    target_->setBackground(brush);
     target_->setBackgroundMode(backMode_ == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
 }
 

@@ -217,11 +217,10 @@ class TChartCanvas {
     size_t penCacheNext_ = 0;
     std::array<std::pair<TRealisedBrushKey, QBrush>, 8> brushCache_;
     size_t brushCacheNext_ = 0;
-    QBrush cellBrush_;
 
   protected:
-    // A solid brush of `colour` for text cells, made again only when the colour changes.
-    const QBrush& CellBrush(TColor colour);
+    // A solid brush of the background colour, made again only when the colour changes.
+    const QBrush& BackBrush();
 };
 
 // The abstract depth-aware surface.

@@ -103,6 +103,12 @@ constexpr int kCurveLimit = 1 << 24;
 // Longer styled lines are left to Qt, which skips what lies off the device.
 constexpr long long kDashedSpanLimit = 1 << 16;
 
+// Moved by whole pixels only, spans and text stamps give exactly the pixels Qt's drawing would.
+bool MovesByWholePixels(const QTransform& transform) {
+    return transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx()) &&
+           transform.dy() == std::floor(transform.dy());
+}
+
 TRect CurveBox(int x0, int y0, int x1, int y1) {
     TRect r = Normalised(x0, y0, x1, y1);
     return {std::clamp(r.Left, -kCurveLimit, kCurveLimit), std::clamp(r.Top, -kCurveLimit, kCurveLimit),
@@ -291,9 +297,7 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
 // A one-pixel copy pen on a painter moved by whole pixels at most: a run of pixels along a row or
 // column is a filled rectangle, far cheaper than Qt's line drawing.
 bool TChartCanvas3D::SpansAllowed(const QPainter& painter) const {
-    const QTransform& transform = painter.worldTransform();
-    return pen_.Mode() == pmCopy && transform.type() <= QTransform::TxTranslate &&
-           transform.dx() == std::floor(transform.dx()) && transform.dy() == std::floor(transform.dy());
+    return pen_.Mode() == pmCopy && MovesByWholePixels(painter.worldTransform());
 }
 
 bool TChartCanvas3D::FillsSpans(const QPainter& painter) const {
@@ -520,8 +524,7 @@ QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutTex
     }
     SetComposition(painter, QPainter::CompositionMode_SourceOver);
     if (backMode_ == bmOpaque)
-        painter.fillRect(QRect(x, baseline - metrics.ascent(), width, metrics.height()),
-                         CellBrush(backColor_));
+        painter.fillRect(QRect(x, baseline - metrics.ascent(), width, metrics.height()), BackBrush());
     if (draw == TTextDraw::Stamp) {
         DrawStamp(painter, RealisedFont().Stamp(text, ColorToRGB(font_.Color())), x, baseline);
     } else if (draw == TTextDraw::Text) {
@@ -532,16 +535,6 @@ QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutTex
     }
     return {x, baseline};
 }
-
-namespace {
-
-// Moved by whole pixels only, a stamp of a text gives exactly the pixels drawing it would.
-bool MovesByWholePixels(const QTransform& transform) {
-    return transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx()) &&
-           transform.dy() == std::floor(transform.dy());
-}
-
-}  // namespace
 
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;

@@ -104,11 +104,6 @@ void TCustomAxisPanel::UseBrush(TColor colour, TBrushStyle style, TColor backCol
 }
 
 void TCustomAxisPanel::PaintChart(const TRect& bounds) {
-    paintSeparators_ = LocaleNumberSeparators();
-    struct TPaintEnd {
-        std::optional<TNumberSeparators>& separators;
-        ~TPaintEnd() { separators.reset(); }
-    } paintEnd{paintSeparators_};
     TChartCanvas3D& surface = *Surface();
     PaintPanel(bounds);
     // A copy: the paint's events may change the list.

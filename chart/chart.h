@@ -4,12 +4,10 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/axis.h"
-#include "chart/numberpattern.h"
 #include "chart/panel.h"
 #include "chart/pens.h"
 
@@ -97,12 +95,6 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     TAxisOnGetLabel OnGetAxisLabel;
     TAxisOnGetNextLabel OnGetNextAxisLabel;
 
-    // The locale's number separators as read at the start of the paint in progress (nullptr
-    // outside a paint): a paint writes every label with the same separators and reads them once.
-    const TNumberSeparators* PaintSeparators() const {
-        return paintSeparators_ ? &*paintSeparators_ : nullptr;
-    }
-
   protected:
     void PaintChart(const TRect& bounds) override;
     // Draws one series with its visible range, clip, marks and events.
@@ -121,7 +113,6 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     std::unique_ptr<TChartAxis> rightAxis_;
     std::unique_ptr<TChartDepthAxis> depthAxis_;
     std::vector<TCustomChartAxis*> axisList_;
-    std::optional<TNumberSeparators> paintSeparators_;
     // The series as the paint in progress found them; kept so that a paint allocates no list.
     std::vector<TChartSeries*> paintSeries_;
     bool axisVisible_ = true;

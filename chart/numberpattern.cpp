@@ -87,8 +87,8 @@ std::string Grouped(const std::string& digits, const std::string& separator) {
 
 }  // namespace
 
-TNumberSeparators LocaleNumberSeparators() {
-    // Read on every paint: converting the locale's texts is done again only when the locale changes.
+const TNumberSeparators& LocaleNumberSeparators() {
+    // Every axis label asks: the locale's texts are converted again only when the locale changes.
     thread_local QLocale cachedLocale;
     thread_local TNumberSeparators cached{cachedLocale.groupSeparator().toStdString(),
                                           cachedLocale.decimalPoint().toStdString()};

@@ -9,8 +9,8 @@ struct TNumberSeparators {
     std::string Decimal = ".";
 };
 
-// The separators of the user's locale.
-TNumberSeparators LocaleNumberSeparators();
+// The separators of the user's locale (converted again only when the locale changes).
+const TNumberSeparators& LocaleNumberSeparators();
 
 // The value written with the pattern; decimals beyond the pattern's are rounded to nearest (an exact binary
 // tie goes to even). Text in the pattern other than the four elements is copied literally.

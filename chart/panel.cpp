@@ -248,14 +248,13 @@ void TCustomChartPanel::DrawClientEdge(QPainter& painter) {
 }
 
 void TCustomChartPanel::UseFont(const TFont& font) {
-    const TFont& current = *surface_->Font();
+    TFont& target = *surface_->Font();
     // Loading the font the surface holds already changes nothing (and copies no name).
-    if (font.Height() == current.Height() && font.Color() == current.Color() &&
-        font.Style() == current.Style() && font.Charset() == current.Charset() &&
-        font.Pitch() == current.Pitch() && font.Name() == current.Name())
+    if (font.Height() == target.Height() && font.Color() == target.Color() &&
+        font.Style() == target.Style() && font.Charset() == target.Charset() &&
+        font.Pitch() == target.Pitch() && font.Name() == target.Name())
         return;
     // Assigned in place (no copy of the font and its name), keeping the surface's resolution.
-    TFont& target = *surface_->Font();
     const int pixelsPerInch = target.PixelsPerInch();
     target.Assign(font);
     target.SetPixelsPerInch(pixelsPerInch);

@@ -142,10 +142,9 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect bounds, TFieldLook 
 }
 
 QComboBox* MakeList(QWidget* parent, const char* name, QRect bounds) {
-    auto* box = new QComboBox(parent);
+    auto* box = new TPresetListBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(bounds);
-    ApplyPresetListLook(*box);
     AddPresetListHints(*box);
     return box;
 }

@@ -1,6 +1,5 @@
 #include "app/presetlist.h"
 
-#include <QComboBox>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -60,7 +59,14 @@ void TPresetList::SetItemIndex(int index) {
     box_.setCurrentIndex(index < box_.count() ? index : -1);
 }
 
-void ApplyPresetListLook(QComboBox& box) {
-    box.setEditable(false);
-    box.setItemDelegate(new TFixedRowDelegate(&box));
+TPresetListBox::TPresetListBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(false);
+}
+
+void TPresetListBox::showPopup() {
+    if (!rowLookGiven_) {
+        setItemDelegate(new TFixedRowDelegate(this));
+        rowLookGiven_ = true;
+    }
+    QComboBox::showPopup();
 }

@@ -1,11 +1,11 @@
 // A pick-only drop-down list as the catalogs see it: QComboBox behind kgr::IPresetList.
 #pragma once
 
+#include <QComboBox>
 #include <QMetaObject>
 
 #include "app/core/catalogs.h"
 
-class QComboBox;
 class TPresetItemModel;
 
 // Raises OnSelect only when the user picks an entry (QComboBox::activated), never when the program
@@ -33,5 +33,13 @@ class TPresetList : public kgr::IPresetList {
     QMetaObject::Connection picked_;
 };
 
-// Makes a combo box pick-only with list rows 12 pixels high.
-void ApplyPresetListLook(QComboBox& box);
+// A pick-only drop-down list with rows 12 pixels high. The rows get their look when the list first
+// opens: giving it earlier would build the popup of every list while the window starts.
+class TPresetListBox : public QComboBox {
+  public:
+    explicit TPresetListBox(QWidget* parent = nullptr);
+    void showPopup() override;
+
+  private:
+    bool rowLookGiven_ = false;
+};

@@ -98,23 +98,33 @@ TEST_F(ListFixture, TheBoxOwnEditingStillWorksOnTheList) {
 }
 
 TEST(PresetListLook, ListsArePickOnly) {
-    QComboBox box;
-    ApplyPresetListLook(box);
+    TPresetListBox box;
     EXPECT_FALSE(box.isEditable());
 }
 
-TEST(PresetListLook, RowsAreTwelvePixelsOrAsHighAsTheFontNeeds) {
-    QComboBox box;
+TEST(PresetListLook, OpenRowsAreTwelvePixelsOrAsHighAsTheFontNeeds) {
+    TPresetListBox box;
+    box.addItem(QStringLiteral("(USER)"));
     QFont font = box.font();
     for (int pixels : {9, 12, 16}) {
         font.setPixelSize(pixels);
         box.setFont(font);
-        box.clear();
-        ApplyPresetListLook(box);
-        box.addItem(QStringLiteral("(USER)"));
+        box.showPopup();
         const int row = box.view()->sizeHintForRow(0);
         EXPECT_EQ(row, std::max(12, QFontMetrics(box.view()->font()).height())) << pixels;
+        box.hidePopup();
     }
+}
+
+TEST(PresetListLook, TheListIsBuiltOnlyWhenItFirstOpens) {
+    QWidget window;
+    auto* box = new TPresetListBox(&window);
+    box->addItem(QStringLiteral("(USER)"));
+    window.show();
+    EXPECT_TRUE(box->findChildren<QAbstractItemView*>().empty());
+    box->showPopup();
+    EXPECT_EQ(box->findChildren<QAbstractItemView*>().size(), 1U);
+    box->hidePopup();
 }
 
 }  // namespace

@@ -73,8 +73,7 @@ TEST_F(PresetHintsTest, ALongNameCutByTheListIsWholeInTheTooltip) {
 }
 
 TEST(PresetListHints, ARefillOrANewTextOfTheShownEntryRenewsTheTooltip) {
-    QComboBox box;
-    ApplyPresetListLook(box);
+    TPresetListBox box;
     AddPresetListHints(box);
     TPresetList list(box);
     list.AddItem("(USER)");

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -237,14 +238,12 @@ void TForm1::CreateTabs() {
 
     TabSheet1 = new QWidget(PageControl1);  // in the window already, so the grid takes its font
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    StringGrid1 = new QTableView(TabSheet1);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setGeometry(0, 0, 477, 277);
-    gridModel_ = new TSpeedTableModel(StringGrid1);
-    StringGrid1->setModel(gridModel_);
-    ApplyStringGridLook(*StringGrid1);
-    AddTableCopy(*StringGrid1, *gridModel_);
+    gridModel_ = new TSpeedTableModel(TabSheet1);
     PageControl1->addTab(TabSheet1, QStringLiteral("rpm/kmph 対応表"));
+    // The chart tab is in front at start-up: the grid is built when its tab is first shown.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (PageControl1->widget(index) == TabSheet1) CreateStringGrid();
+    });
 
     TabSheet2 = new QWidget(PageControl1);
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
@@ -255,6 +254,19 @@ void TForm1::CreateTabs() {
     AddChartCopy(*Chart1);
     PageControl1->addTab(TabSheet2, QStringLiteral("rpm/kmph グラフ"));
     PageControl1->setCurrentIndex(1);
+}
+
+void TForm1::CreateStringGrid() {
+    if (StringGrid1 != nullptr) return;
+    StringGrid1 = new QTableView(TabSheet1);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setGeometry(0, 0, 477, 277);
+    StringGrid1->setModel(gridModel_);
+    ApplyStringGridLook(*StringGrid1);
+    AddTableCopy(*StringGrid1, *gridModel_);
+    // Where it stood when built with the window: next after the tabs.
+    QWidget::setTabOrder(PageControl1->tabBar(), StringGrid1);
+    StringGrid1->show();
 }
 
 void TForm1::CreateSettingMemory() {

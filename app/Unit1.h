@@ -77,7 +77,7 @@ class TForm1 : public QWidget {
     QLabel* Label19 = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
-    QTableView* StringGrid1 = nullptr;
+    QTableView* StringGrid1 = nullptr;  // built when its tab is first shown
     QWidget* TabSheet2 = nullptr;
     TChart* Chart1 = nullptr;
     QGroupBox* GroupBox1 = nullptr;
@@ -112,6 +112,7 @@ class TForm1 : public QWidget {
   private:
     void CreateWindowControls();
     void CreateTabs();
+    void CreateStringGrid();
     void CreateSettingMemory();
     void CreateInputs();
     void CreateTransmissionPanel();

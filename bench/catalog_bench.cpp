@@ -2,7 +2,6 @@
 // the whole window with five of them. Reading the same file's bytes is the baseline of the same run.
 #include <benchmark/benchmark.h>
 
-#include <QComboBox>
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
@@ -88,8 +87,7 @@ BENCHMARK(BM_LoadHugeCatalogCore)->Unit(benchmark::kMillisecond);
 // Argument 0: UTF-8 descriptions, 1: code page 932.
 void BM_LoadHugeCatalogIntoDropDown(benchmark::State& state) {
     for (auto _ : state) {
-        QComboBox box;
-        ApplyPresetListLook(box);
+        TPresetListBox box;
         TPresetList list(box);
         LoadWired(list, state.range(0) == 0 ? "transmission.ini" : "sjis.ini");
         state.counters["items"] = box.count();

@@ -42,7 +42,11 @@ class FormCopyTest : public FormTest {
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     }
 
-    QTableView& Grid() { return *form_->StringGrid1; }
+    // The table tab in front, where the user finds the table.
+    QTableView& Grid() {
+        form_->PageControl1->setCurrentIndex(0);
+        return *form_->StringGrid1;
+    }
 
     // The chart tab in front and painted: what the user sees.
     QImage ShownChart() {

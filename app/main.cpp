@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("K.G.R."));
+    QApplication::setApplicationName(QStringLiteral(KESTRIGO_APP_NAME));
     QApplication::setApplicationVersion(QString::fromLatin1(kgr::KestrigoVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRIGO_APP_ID));
     const TQtJapanese qtJapanese;

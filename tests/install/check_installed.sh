@@ -45,6 +45,8 @@ for page in kestrigo kestrigo-calc kestrigo-snapshot; do
 done
 
 desktop-file-validate "$usr/share/applications/$id.desktop"
+# Under X11 a dock finds the entry of a running window by its class, which Qt takes from the application name.
+grep -qx 'StartupWMClass=K\.G\.R\.' "$usr/share/applications/$id.desktop" || fail "desktop entry lacks StartupWMClass=K.G.R."
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" > /dev/null
 grep -q "<release version=\"$version\"" "$usr/share/metainfo/$id.metainfo.xml" || fail "metainfo lacks release $version"
 

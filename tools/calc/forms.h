@@ -1,16 +1,27 @@
 // The tool's three forms. Each takes the arguments after its name and says what to print.
 #pragma once
 
+#include <functional>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kcalc {
 
 struct TOutcome {
     enum { Done = 0, InputFailed = 1, UsageError = 2 };
+    TOutcome() = default;
+    TOutcome(int status, std::string output, std::string message,
+             std::function<void(std::ostream&)> stream = {})
+        : Status(status), Output(std::move(output)), Message(std::move(message)), Stream(std::move(stream)) {}
+
     int Status = Done;
     std::string Output;   // for stdout when Done
     std::string Message;  // for stderr otherwise
+    // Written to stdout after Output: a table of millions of rows goes out as it is formatted
+    // instead of being held in memory.
+    std::function<void(std::ostream&)> Stream;
 };
 
 // kestrigo-calc [options] <13 inputs>: the table, lines and power band.

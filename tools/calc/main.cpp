@@ -27,6 +27,8 @@ kcalc::TOutcome Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Only iostreams write: unsynchronised, they buffer a streamed table instead of going through stdio.
+    std::ios::sync_with_stdio(false);
     const auto outcome = Run({argv + 1, argv + argc});
     if (outcome.Status != kcalc::TOutcome::Done) {
         std::cerr << kcalc::Texts::ErrorPrefix << outcome.Message << "\n";
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
         return outcome.Status;
     }
     std::cout << outcome.Output;
+    if (outcome.Stream) outcome.Stream(std::cout);
     std::cout.flush();
     return std::cout.good() ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include <limits>
+#include <memory>
 #include <optional>
 
 #include "app/core/gearing.h"
@@ -52,12 +53,21 @@ TOutcome RunTableForm(const std::vector<std::string>& args) {
     const auto scan = ScanArguments(args, TableSpecs(options));
     if (!scan.Error.empty()) return {TOutcome::UsageError, {}, scan.Error};
     if (const auto error = SingleSetupError(scan); !error.empty()) return {TOutcome::UsageError, {}, error};
-    const auto result = kgr::ComputeGearing(ToInputs(scan.Groups[0]), options.Separator);
-    const auto rows = VisibleRows(result, options.Rows);
-    if (options.Format == TFormat::Json) return {TOutcome::Done, TableJson(result, rows, options.Units), {}};
-    return {TOutcome::Done,
-            TableDelimited(result, rows, options.Units, FieldSeparator(options.Format, options.Separator)),
-            {}};
+    auto result = std::make_shared<const kgr::TGearingResult>(
+        kgr::ComputeGearing(ToInputs(scan.Groups[0]), options.Separator));
+    const auto rows = VisibleRows(*result, options.Rows);
+    TOutcome outcome;
+    if (options.Format == TFormat::Json) {
+        outcome.Stream = [result, rows, options](std::ostream& out) {
+            WriteTableJson(out, *result, rows, options.Units);
+        };
+    } else {
+        outcome.Stream = [result, rows, options](std::ostream& out) {
+            WriteTableDelimited(out, *result, rows, options.Units,
+                                FieldSeparator(options.Format, options.Separator));
+        };
+    }
+    return outcome;
 }
 
 }  // namespace kcalc

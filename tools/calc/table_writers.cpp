@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <sstream>
+#include <string>
 
 #include "tools/calc/json.h"
 
@@ -15,7 +15,7 @@ constexpr long long kDefaultRowRange = 100;
 
 void WriteCells(std::ostream& out, const kgr::TGearingResult& result, TRowRange rows, double kmPerUnit) {
     out << "\"Cells\": [";
-    for (long long row = rows.first; row < rows.second; ++row) {
+    for (long long row = rows.first; row < rows.second && out; ++row) {
         out << (row == rows.first ? "\n  [" : ",\n  [");
         for (int col = 0; col < result.ColCount(); ++col)
             out << (col ? ", " : "") << JsonString(result.Cell(col, static_cast<int>(row), kmPerUnit));
@@ -60,8 +60,8 @@ TRowRange VisibleRows(const kgr::TGearingResult& result, std::optional<TRowRange
     return {std::min(rows.first, count), std::min(rows.second, count)};
 }
 
-std::string TableJson(const kgr::TGearingResult& result, TRowRange rows, const TUnits& units) {
-    std::ostringstream out;
+void WriteTableJson(std::ostream& out, const kgr::TGearingResult& result, TRowRange rows,
+                    const TUnits& units) {
     out << "{" << (units.Mph ? "\"Units\": \"mph\", " : "")
         << "\"Drawn\": " << (result.Drawn ? "true" : "false") << ", \"RowCount\": " << result.RowCount
         << ",\n";
@@ -71,21 +71,19 @@ std::string TableJson(const kgr::TGearingResult& result, TRowRange rows, const T
     out << ",\n";
     WritePowerBand(out, result, units.KmPerUnit);
     out << "}\n";
-    return out.str();
 }
 
-std::string TableDelimited(const kgr::TGearingResult& result, TRowRange rows, const TUnits& units,
-                           char between) {
-    std::string out = "rpm";
-    for (int col = 1; col < result.ColCount(); ++col) out += between + result.Cell(col, 0);
-    out += '\n';
-    for (long long row = std::max(rows.first, 1LL); row < rows.second; ++row) {
-        out += std::to_string(std::int64_t{row - 1} * 1000);
+void WriteTableDelimited(std::ostream& out, const kgr::TGearingResult& result, TRowRange rows,
+                         const TUnits& units, char between) {
+    out << "rpm";
+    for (int col = 1; col < result.ColCount(); ++col) out << between << result.Cell(col, 0);
+    out << '\n';
+    for (long long row = std::max(rows.first, 1LL); row < rows.second && out; ++row) {
+        out << std::int64_t{row - 1} * 1000;
         for (int col = 1; col < result.ColCount(); ++col)
-            out += between + TrimmedLeft(result.Cell(col, static_cast<int>(row), units.KmPerUnit));
-        out += '\n';
+            out << between << TrimmedLeft(result.Cell(col, static_cast<int>(row), units.KmPerUnit));
+        out << '\n';
     }
-    return out;
 }
 
 }  // namespace kcalc

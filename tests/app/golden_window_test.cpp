@@ -89,6 +89,14 @@ TEST_F(GoldenWholeWindow, BevelledAndTintedFieldsWithFocusAndAFailedInput) {
     ExpectWindowGolden(form, "tire_failed");
 }
 
+TEST_F(GoldenWholeWindow, AScrolledAndASelectedTextInBevelledFields) {
+    TypeAsUser(*form.E_PBHigh, QStringLiteral("123456789"));  // wider than the field: scrolled to the end
+    ExpectWindowGolden(form, "band_high_scrolled");
+    form.E_MaxRPM->setFocus(Qt::TabFocusReason);
+    form.E_MaxRPM->selectAll();
+    ExpectWindowGolden(form, "max_selected");
+}
+
 TEST_F(GoldenWholeWindow, AnOpenPresetList) {
     form.C_Tire->showPopup();
     QApplication::processEvents();

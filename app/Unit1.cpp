@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -23,6 +22,7 @@
 #include "app/core/gearing.h"
 #include "app/gearchart.h"
 #include "app/messagebox.h"
+#include "app/panelwidgets.h"
 #include "app/presetlist.h"
 #include "app/presetlisthints.h"
 #include "app/speedtablemodel.h"
@@ -84,29 +84,6 @@ QLabel* MakeSizedLabel(QWidget* parent, const char* name, QRect bounds, const QS
     return label;
 }
 
-// A group box framed as the layout of its contents expects: an etched line through the middle of
-// the caption. The styles' own frames start below the caption and would cross the first row of
-// controls.
-class TGroupBox : public QGroupBox {
-  public:
-    using QGroupBox::QGroupBox;
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        const QFontMetrics metrics(font());
-        const QRect frame(0, metrics.height() / 2, width() - 1, height() - metrics.height() / 2 - 1);
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawRect(frame.adjusted(0, 0, -1, -1));
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawRect(frame.adjusted(1, 1, 0, 0));
-        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
-        painter.fillRect(caption, palette().color(QPalette::Window));
-        style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
-                              QPalette::WindowText);
-    }
-};
-
 QGroupBox* MakeGroupBox(QWidget* parent, const char* name, QRect bounds, const QString& caption) {
     auto* box = new TGroupBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -127,17 +104,14 @@ void FitLabelWidth(QLabel& label, int room) {
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect bounds, TFieldLook look) {
-    auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+    auto* edit = look == TFieldLook::flBevelled ? new TBevelledEdit(QStringLiteral("0"), parent)
+                                                : new QLineEdit(QStringLiteral("0"), parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(bounds);
     if (look == TFieldLook::flTinted) {
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, ToQColor(cl3DLight));
         edit->setPalette(palette);
-    } else if (look == TFieldLook::flBevelled) {
-        edit->setStyleSheet(
-            QStringLiteral("QLineEdit { border: 1px inset palette(mid); background: palette(base);"
-                           " padding: 0px 1px; }"));
     }
     return edit;
 }

@@ -1,13 +1,10 @@
 // Golden images: the gear chart of the real window and a plain chart with every hatch, pen style and
 // text angle, rendered and compared pixel byte for pixel byte with images committed beforehand. Any
-// change of the engine that moves one pixel shows here. KESTRIGO_UPDATE_GOLDEN=1 rewrites the images
-// (only after a change of output that is meant).
+// change of the engine that moves one pixel shows here.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 #include <QLineEdit>
-#include <cstring>
 #include <string>
 
 #include "app/Unit1.h"
@@ -19,44 +16,15 @@
 #include "chart/component.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
+#include "tests/app/golden_support.h"
 
 namespace {
 
 const QString kGoldenDir = QStringLiteral(KESTRIGO_SOURCE_DIR "/tests/golden/");
 const QString kCatalogDir = QStringLiteral(KESTRIGO_SOURCE_DIR "/catalogs/");
 
-bool Updating() {
-    return qEnvironmentVariableIntValue("KESTRIGO_UPDATE_GOLDEN") == 1;
-}
-
-// The first differing pixel, as text; empty when the images are equal byte for byte.
-std::string Difference(const QImage& actual, const QImage& expected) {
-    if (actual.size() != expected.size())
-        return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) +
-               " instead of " + std::to_string(expected.width()) + "x" + std::to_string(expected.height());
-    const auto rowBytes = static_cast<size_t>(actual.width()) * 4;
-    for (int y = 0; y < actual.height(); ++y) {
-        if (std::memcmp(actual.constScanLine(y), expected.constScanLine(y), rowBytes) == 0) continue;
-        for (int x = 0; x < actual.width(); ++x)
-            if (actual.pixel(x, y) != expected.pixel(x, y))
-                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
-                       QString::number(actual.pixel(x, y), 16).toStdString() + " instead of " +
-                       QString::number(expected.pixel(x, y), 16).toStdString();
-    }
-    return {};
-}
-
 void ExpectGolden(const QImage& rendered, const char* name) {
-    const QString path = kGoldenDir + QString::fromLatin1(name) + QStringLiteral(".png");
-    const QImage actual = rendered.convertToFormat(QImage::Format_RGB32);
-    if (Updating()) {
-        QDir().mkpath(kGoldenDir);
-        ASSERT_TRUE(actual.save(path, "PNG")) << path.toStdString();
-        return;
-    }
-    const QImage expected(path);
-    ASSERT_FALSE(expected.isNull()) << "no golden image " << path.toStdString();
-    EXPECT_EQ(Difference(actual, expected.convertToFormat(QImage::Format_RGB32)), "") << name;
+    golden::ExpectGolden(rendered, kGoldenDir, name);
 }
 
 // The window over the shipped catalogs, its messages recorded.

@@ -1,21 +1,17 @@
 // Golden images of the whole window as a user sees it: both tabs, a focused bevelled field, a failed
 // input and an open preset list, compared byte for byte with images committed beforehand. Work on
 // start-up (what is built when, and how) must leave every pixel where it was.
-// KESTRIGO_UPDATE_GOLDEN=1 rewrites the images (only after a change of the window that is meant).
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QImage>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <cstring>
-#include <string>
 
 #include "app/Unit1.h"
 #include "app/messagebox.h"
+#include "tests/app/golden_support.h"
 #include "tools/replay/useractions.h"
 
 namespace {
@@ -23,36 +19,9 @@ namespace {
 const QString kGoldenDir = QStringLiteral(KESTRIGO_SOURCE_DIR "/tests/golden/window/");
 const QString kCatalogDir = QStringLiteral(KESTRIGO_SOURCE_DIR "/catalogs/");
 
-// The first differing pixel, as text; empty when the images are equal.
-std::string FirstDifference(const QImage& actual, const QImage& expected) {
-    if (actual.size() != expected.size())
-        return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) +
-               " instead of " + std::to_string(expected.width()) + "x" + std::to_string(expected.height());
-    for (int y = 0; y < actual.height(); ++y) {
-        if (std::memcmp(actual.constScanLine(y), expected.constScanLine(y),
-                        static_cast<size_t>(actual.width()) * 4) == 0)
-            continue;
-        for (int x = 0; x < actual.width(); ++x)
-            if (actual.pixel(x, y) != expected.pixel(x, y))
-                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
-                       QString::number(actual.pixel(x, y), 16).toStdString() + " instead of " +
-                       QString::number(expected.pixel(x, y), 16).toStdString();
-    }
-    return {};
-}
-
 void ExpectWindowGolden(QWidget& widget, const char* name) {
     QApplication::processEvents();
-    const QImage actual = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QString path = kGoldenDir + QString::fromLatin1(name) + QStringLiteral(".png");
-    if (qEnvironmentVariableIntValue("KESTRIGO_UPDATE_GOLDEN") == 1) {
-        QDir().mkpath(kGoldenDir);
-        ASSERT_TRUE(actual.save(path, "PNG")) << path.toStdString();
-        return;
-    }
-    const QImage expected(path);
-    ASSERT_FALSE(expected.isNull()) << "no golden image " << path.toStdString();
-    EXPECT_EQ(FirstDifference(actual, expected.convertToFormat(QImage::Format_RGB32)), "") << name;
+    golden::ExpectGolden(widget.grab().toImage(), kGoldenDir, name);
 }
 
 // The window shown and active, as the program starts it.

@@ -53,21 +53,17 @@ TOutcome RunTableForm(const std::vector<std::string>& args) {
     const auto scan = ScanArguments(args, TableSpecs(options));
     if (!scan.Error.empty()) return {TOutcome::UsageError, {}, scan.Error};
     if (const auto error = SingleSetupError(scan); !error.empty()) return {TOutcome::UsageError, {}, error};
+    // Shared, not copied: the writer is a std::function, which must be copyable.
     auto result = std::make_shared<const kgr::TGearingResult>(
         kgr::ComputeGearing(ToInputs(scan.Groups[0]), options.Separator));
     const auto rows = VisibleRows(*result, options.Rows);
-    TOutcome outcome;
-    if (options.Format == TFormat::Json) {
-        outcome.Stream = [result, rows, options](std::ostream& out) {
-            WriteTableJson(out, *result, rows, options.Units);
-        };
-    } else {
-        outcome.Stream = [result, rows, options](std::ostream& out) {
-            WriteTableDelimited(out, *result, rows, options.Units,
-                                FieldSeparator(options.Format, options.Separator));
-        };
-    }
-    return outcome;
+    return {TOutcome::Done, {}, {}, [result, rows, options](std::ostream& out) {
+                if (options.Format == TFormat::Json)
+                    WriteTableJson(out, *result, rows, options.Units);
+                else
+                    WriteTableDelimited(out, *result, rows, options.Units,
+                                        FieldSeparator(options.Format, options.Separator));
+            }};
 }
 
 }  // namespace kcalc

@@ -1,5 +1,5 @@
-// Start-up to the first frame: kestrigo-snapshot --png against the minimal Qt Widgets program
-// (bench/startup), run alternately as separate processes; wall time and peak RSS.
+// Start-up to the first frame: kestrigo-snapshot --png against the minimal Qt Widgets program and two
+// floors between them (bench/startup), run alternately as separate processes; wall time and peak RSS.
 #pragma once
 
 #include <QString>

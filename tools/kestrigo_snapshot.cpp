@@ -3,8 +3,10 @@
 // typed texts, picks and tab changes in the order given, and writes a picture of the window and/or its
 // state as JSON.
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -65,6 +67,19 @@ std::pair<QString, QString> SplitAssignment(const QString& option, const QString
     return {argument.left(eq), argument.mid(eq + 1)};
 }
 
+// Where an output option keeps its file name, or nullptr for any other option.
+QString* OutputPath(TOptions& options, const QString& option) {
+    if (option == QLatin1String("--png")) return &options.Png;
+    if (option == QLatin1String("--chart-png")) return &options.ChartPng;
+    if (option == QLatin1String("--state")) return &options.State;
+    return nullptr;
+}
+
+bool IsAction(const QString& option) {
+    return option == QLatin1String("--type") || option == QLatin1String("--pick") ||
+           option == QLatin1String("--tab");
+}
+
 TOptions ParseOptions(const QStringList& arguments) {
     TOptions options;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -74,23 +89,21 @@ TOptions ParseOptions(const QStringList& arguments) {
             options.Version = true;
             continue;
         }
+        QString* const path = OutputPath(options, option);
+        if (!path && !IsAction(option)) throw TUsageError(QStringLiteral("unknown option ") + option);
         if (i + 1 >= arguments.size()) throw TUsageError(QStringLiteral("missing value after ") + option);
         const QString value = arguments[++i];
-        if (option == QLatin1String("--type") || option == QLatin1String("--pick")) {
-            auto [name, text] = SplitAssignment(option, value);
-            options.Actions.push_back({option, name, text});
+        if (path) {
+            // An empty name would silently write nothing.
+            if (value.isEmpty()) throw TUsageError(option + QStringLiteral(" expects a file name"));
+            *path = value;
         } else if (option == QLatin1String("--tab")) {
             if (value != QLatin1String("table") && value != QLatin1String("chart"))
                 throw TUsageError(QStringLiteral("--tab expects table or chart, got \"") + value + '"');
             options.Actions.push_back({option, value, {}});
-        } else if (option == QLatin1String("--png")) {
-            options.Png = value;
-        } else if (option == QLatin1String("--chart-png")) {
-            options.ChartPng = value;
-        } else if (option == QLatin1String("--state")) {
-            options.State = value;
         } else {
-            throw TUsageError(QStringLiteral("unknown option ") + option);
+            auto [name, text] = SplitAssignment(option, value);
+            options.Actions.push_back({option, name, text});
         }
     }
     return options;
@@ -193,7 +206,15 @@ QImage ChartImage(TChart& chart) {
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    // Buffered bytes meet a full disk only when flushed.
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
+           file.flush();
+}
+
+bool WritePng(const QString& path, const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") && WriteFile(path, bytes);
 }
 
 int Fail(const QString& text) {
@@ -214,9 +235,9 @@ int Run(const TOptions& options) {
     QApplication::processEvents();
     // Pending repaint requests of a shown chart are served now, so its facts are those on screen.
     if (form.Chart1->isVisible()) form.Chart1->repaint();
-    if (!options.Png.isEmpty() && !form.grab().save(options.Png, "PNG"))
+    if (!options.Png.isEmpty() && !WritePng(options.Png, form.grab().toImage()))
         return Fail(QStringLiteral("cannot write ") + options.Png);
-    if (!options.ChartPng.isEmpty() && !ChartImage(*form.Chart1).save(options.ChartPng, "PNG"))
+    if (!options.ChartPng.isEmpty() && !WritePng(options.ChartPng, ChartImage(*form.Chart1)))
         return Fail(QStringLiteral("cannot write ") + options.ChartPng);
     if (!options.State.isEmpty() &&
         !WriteFile(options.State, QJsonDocument(State(form, messages)).toJson(QJsonDocument::Indented)))
@@ -234,8 +255,12 @@ int main(int argc, char** argv) {
     try {
         return Run(ParseOptions(QApplication::arguments()));
     } catch (const TUsageError& error) {
-        if (!error.Text.isEmpty()) std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(error.Text));
+        if (error.Text.isEmpty()) {  // --help: asked for, so on stdout
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(error.Text));
         std::fputs(kUsage, stderr);
-        return error.Text.isEmpty() ? 0 : kExitUsage;
+        return kExitUsage;
     }
 }

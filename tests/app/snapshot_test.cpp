@@ -16,6 +16,7 @@ const QString kTool = QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo-snapshot");
 struct RunResult {
     int ExitCode = -1;
     QString Errors;
+    QString Output;
 };
 
 RunResult RunTool(const QStringList& arguments) {
@@ -27,7 +28,7 @@ RunResult RunTool(const QStringList& arguments) {
         return {};
     }
     return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
-            QString::fromUtf8(tool.readAllStandardError())};
+            QString::fromUtf8(tool.readAllStandardError()), QString::fromUtf8(tool.readAllStandardOutput())};
 }
 
 class SnapshotTool : public ::testing::Test {
@@ -107,6 +108,38 @@ TEST_F(SnapshotTool, UnknownNamesAndOptionsEndWithStatusTwo) {
         EXPECT_TRUE(run.Errors.contains("kestrigo-snapshot:")) << run.Errors.toStdString();
     }
     EXPECT_TRUE(RunTool({"--type", "E_Nothing=1"}).Errors.contains("E_Nothing"));
+}
+
+TEST_F(SnapshotTool, FilesThatCannotBeWrittenOrHaveNoNameFail) {
+    // A full disk shows only when the written bytes are flushed.
+    for (const char* option : {"--png", "--chart-png", "--state"}) {
+        const RunResult full = RunTool({option, "/dev/full"});
+        EXPECT_EQ(full.ExitCode, 1) << option;
+        EXPECT_TRUE(full.Errors.contains("cannot write /dev/full")) << option << full.Errors.toStdString();
+        const RunResult unnamed = RunTool({"--state", PathOf("state.json"), option, ""});
+        EXPECT_EQ(unnamed.ExitCode, 2) << option;
+        EXPECT_TRUE(unnamed.Errors.contains(QString(option) + " expects a file name"))
+            << unnamed.Errors.toStdString();
+        EXPECT_FALSE(QFile::exists(PathOf("state.json"))) << option;
+    }
+}
+
+TEST_F(SnapshotTool, UnknownOptionsAreNamedAsSuchAndHelpGoesToStdout) {
+    const RunResult unknown = RunTool({"--colour"});
+    EXPECT_EQ(unknown.ExitCode, 2);
+    EXPECT_TRUE(unknown.Errors.contains("unknown option --colour")) << unknown.Errors.toStdString();
+    const RunResult help = RunTool({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_TRUE(help.Output.startsWith("usage: kestrigo-snapshot")) << help.Output.toStdString();
+}
+
+TEST_F(SnapshotTool, TypesEveryCharacterAsAUserWould) {
+    // Beyond the Basic Multilingual Plane a character is two UTF-16 units, yet one keystroke.
+    const QString typed = QStringLiteral("6\U0001F600\u00e90");
+    ASSERT_EQ(RunTool({"--type", "E_Tire=" + typed, "--state", PathOf("state.json")}).ExitCode, 0);
+    const QJsonObject state = ReadJson(PathOf("state.json"));
+    EXPECT_EQ(state["fields"].toObject()["E_Tire"].toString(), typed);
+    EXPECT_EQ(state["grid"].toObject()["RowCount"].toInt(), 2);  // the tyre no longer parses
 }
 
 TEST_F(SnapshotTool, AChartStateAfterTheChartWasShownCountsItsPaint) {

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
-#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +13,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -46,11 +46,12 @@ struct TAction {
     QString Value;
 };
 
+// Output file names keep the bytes they were given: a Linux file name need not be valid UTF-8.
 struct TOptions {
     std::vector<TAction> Actions;
-    QString Png;
-    QString ChartPng;
-    QString State;
+    QByteArray Png;
+    QByteArray ChartPng;
+    QByteArray State;
     bool Version = false;
 };
 
@@ -68,7 +69,7 @@ std::pair<QString, QString> SplitAssignment(const QString& option, const QString
 }
 
 // Where an output option keeps its file name, or nullptr for any other option.
-QString* OutputPath(TOptions& options, const QString& option) {
+QByteArray* OutputPath(TOptions& options, const QString& option) {
     if (option == QLatin1String("--png")) return &options.Png;
     if (option == QLatin1String("--chart-png")) return &options.ChartPng;
     if (option == QLatin1String("--state")) return &options.State;
@@ -80,23 +81,25 @@ bool IsAction(const QString& option) {
            option == QLatin1String("--tab");
 }
 
-TOptions ParseOptions(const QStringList& arguments) {
+// The arguments as main received them (after Qt took its own); texts are read in the locale's encoding.
+TOptions ParseOptions(const std::vector<QByteArray>& arguments) {
     TOptions options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& option = arguments[i];
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const QString option = QString::fromLocal8Bit(arguments[i]);
         if (option == QLatin1String("--help") || option == QLatin1String("-h")) throw TUsageError({});
         if (option == QLatin1String("--version")) {
             options.Version = true;
             continue;
         }
-        QString* const path = OutputPath(options, option);
+        QByteArray* const path = OutputPath(options, option);
         if (!path && !IsAction(option)) throw TUsageError(QStringLiteral("unknown option ") + option);
         if (i + 1 >= arguments.size()) throw TUsageError(QStringLiteral("missing value after ") + option);
-        const QString value = arguments[++i];
+        const QByteArray& bytes = arguments[++i];
+        const QString value = QString::fromLocal8Bit(bytes);
         if (path) {
             // An empty name would silently write nothing.
-            if (value.isEmpty()) throw TUsageError(option + QStringLiteral(" expects a file name"));
-            *path = value;
+            if (bytes.isEmpty()) throw TUsageError(option + QStringLiteral(" expects a file name"));
+            *path = bytes;
         } else if (option == QLatin1String("--tab")) {
             if (value != QLatin1String("table") && value != QLatin1String("chart"))
                 throw TUsageError(QStringLiteral("--tab expects table or chart, got \"") + value + '"');
@@ -204,21 +207,28 @@ QImage ChartImage(TChart& chart) {
     return chart.LastImage().isNull() ? chart.RenderToImage() : chart.LastImage();
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    // Buffered bytes meet a full disk only when flushed.
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-           file.flush();
+struct TCloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Opened by its bytes, which QFile's Unicode names cannot carry.
+bool WriteFile(const QByteArray& path, const QByteArray& bytes) {
+    std::unique_ptr<std::FILE, TCloseFile> file(std::fopen(path.constData(), "wb"));
+    if (!file) return false;
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, file.get()) == size;
+    // Closing flushes the buffer: a full disk shows here.
+    return std::fclose(file.release()) == 0 && written;
 }
 
-bool WritePng(const QString& path, const QImage& image) {
+bool WritePng(const QByteArray& path, const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") && WriteFile(path, bytes);
 }
 
-int Fail(const QString& text) {
-    std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(text));
+int CannotWrite(const QByteArray& path) {
+    std::fprintf(stderr, "kestrigo-snapshot: cannot write %s\n", path.constData());
     return kExitFailure;
 }
 
@@ -236,12 +246,12 @@ int Run(const TOptions& options) {
     // Pending repaint requests of a shown chart are served now, so its facts are those on screen.
     if (form.Chart1->isVisible()) form.Chart1->repaint();
     if (!options.Png.isEmpty() && !WritePng(options.Png, form.grab().toImage()))
-        return Fail(QStringLiteral("cannot write ") + options.Png);
+        return CannotWrite(options.Png);
     if (!options.ChartPng.isEmpty() && !WritePng(options.ChartPng, ChartImage(*form.Chart1)))
-        return Fail(QStringLiteral("cannot write ") + options.ChartPng);
+        return CannotWrite(options.ChartPng);
     if (!options.State.isEmpty() &&
         !WriteFile(options.State, QJsonDocument(State(form, messages)).toJson(QJsonDocument::Indented)))
-        return Fail(QStringLiteral("cannot write ") + options.State);
+        return CannotWrite(options.State);
     return 0;
 }
 
@@ -253,7 +263,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("K.G.R."));
     const TQtJapanese qtJapanese;
     try {
-        return Run(ParseOptions(QApplication::arguments()));
+        return Run(ParseOptions({argv, argv + argc}));
     } catch (const TUsageError& error) {
         if (error.Text.isEmpty()) {  // --help: asked for, so on stdout
             std::fputs(kUsage, stdout);

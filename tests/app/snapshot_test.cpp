@@ -8,6 +8,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -122,6 +125,18 @@ TEST_F(SnapshotTool, FilesThatCannotBeWrittenOrHaveNoNameFail) {
             << unnamed.Errors.toStdString();
         EXPECT_FALSE(QFile::exists(PathOf("state.json"))) << option;
     }
+}
+
+TEST_F(SnapshotTool, WritesToTheFileNameGivenEvenWhenItIsNoValidUtf8) {
+    // A Linux file name is bytes; decoded as UTF-8, 0xFF would become U+FFFD and another name.
+    const std::string path = QFile::encodeName(dir_.path()).toStdString() + "/state\xff.json";
+    const std::string command =
+        QFile::encodeName(kTool).toStdString() + " --state '" + path + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    EXPECT_TRUE(file);
+    if (file) std::fclose(file);
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("state\ufffd.json"))));
 }
 
 TEST_F(SnapshotTool, UnknownOptionsAreNamedAsSuchAndHelpGoesToStdout) {

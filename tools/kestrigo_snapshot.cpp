@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/Unit1.h"
@@ -232,11 +233,15 @@ int CannotWrite(const QByteArray& path) {
     return kExitFailure;
 }
 
+// Text asked for on stdout; a stdout that cannot take it fails the run.
+int Print(const std::string& text) {
+    if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+    std::fputs("kestrigo-snapshot: cannot write the output\n", stderr);
+    return kExitFailure;
+}
+
 int Run(const TOptions& options) {
-    if (options.Version) {
-        std::printf("kestrigo-snapshot %s\n", kgr::KestrigoVersion);
-        return 0;
-    }
+    if (options.Version) return Print(std::string("kestrigo-snapshot ") + kgr::KestrigoVersion + "\n");
     TMessageRecorder messages;
     TForm1 form(&messages);
     form.show();
@@ -265,10 +270,7 @@ int main(int argc, char** argv) {
     try {
         return Run(ParseOptions({argv, argv + argc}));
     } catch (const TUsageError& error) {
-        if (error.Text.isEmpty()) {  // --help: asked for, so on stdout
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
+        if (error.Text.isEmpty()) return Print(kUsage);  // --help: asked for, so on stdout
         std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(error.Text));
         std::fputs(kUsage, stderr);
         return kExitUsage;

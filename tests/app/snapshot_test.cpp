@@ -1,5 +1,6 @@
 // kestrigo-snapshot end to end: the tool built beside the program, run as a user would run it.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <QFile>
 #include <QImage>
@@ -137,6 +138,16 @@ TEST_F(SnapshotTool, WritesToTheFileNameGivenEvenWhenItIsNoValidUtf8) {
     EXPECT_TRUE(file);
     if (file) std::fclose(file);
     EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("state\ufffd.json"))));
+}
+
+TEST_F(SnapshotTool, VersionAndHelpOnAFullDiskFail) {
+    for (const char* option : {"--version", "--help"}) {
+        const std::string command =
+            QFile::encodeName(kTool).toStdString() + " " + option + " >/dev/full 2>/dev/null";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << option;
+        EXPECT_EQ(WEXITSTATUS(status), 1) << option;
+    }
 }
 
 TEST_F(SnapshotTool, UnknownOptionsAreNamedAsSuchAndHelpGoesToStdout) {

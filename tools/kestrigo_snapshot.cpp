@@ -3,8 +3,9 @@
 // typed texts, picks and tab changes in the order given, and writes a picture of the window and/or its
 // state as JSON.
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
-#include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,7 +13,9 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/Unit1.h"
@@ -44,11 +47,12 @@ struct TAction {
     QString Value;
 };
 
+// Output file names keep the bytes they were given: a Linux file name need not be valid UTF-8.
 struct TOptions {
     std::vector<TAction> Actions;
-    QString Png;
-    QString ChartPng;
-    QString State;
+    QByteArray Png;
+    QByteArray ChartPng;
+    QByteArray State;
     bool Version = false;
 };
 
@@ -65,32 +69,45 @@ std::pair<QString, QString> SplitAssignment(const QString& option, const QString
     return {argument.left(eq), argument.mid(eq + 1)};
 }
 
-TOptions ParseOptions(const QStringList& arguments) {
+// Where an output option keeps its file name, or nullptr for any other option.
+QByteArray* OutputPath(TOptions& options, const QString& option) {
+    if (option == QLatin1String("--png")) return &options.Png;
+    if (option == QLatin1String("--chart-png")) return &options.ChartPng;
+    if (option == QLatin1String("--state")) return &options.State;
+    return nullptr;
+}
+
+bool IsAction(const QString& option) {
+    return option == QLatin1String("--type") || option == QLatin1String("--pick") ||
+           option == QLatin1String("--tab");
+}
+
+// The arguments as main received them (after Qt took its own); texts are read in the locale's encoding.
+TOptions ParseOptions(const std::vector<QByteArray>& arguments) {
     TOptions options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& option = arguments[i];
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const QString option = QString::fromLocal8Bit(arguments[i]);
         if (option == QLatin1String("--help") || option == QLatin1String("-h")) throw TUsageError({});
         if (option == QLatin1String("--version")) {
             options.Version = true;
             continue;
         }
+        QByteArray* const path = OutputPath(options, option);
+        if (!path && !IsAction(option)) throw TUsageError(QStringLiteral("unknown option ") + option);
         if (i + 1 >= arguments.size()) throw TUsageError(QStringLiteral("missing value after ") + option);
-        const QString value = arguments[++i];
-        if (option == QLatin1String("--type") || option == QLatin1String("--pick")) {
-            auto [name, text] = SplitAssignment(option, value);
-            options.Actions.push_back({option, name, text});
+        const QByteArray& bytes = arguments[++i];
+        const QString value = QString::fromLocal8Bit(bytes);
+        if (path) {
+            // An empty name would silently write nothing.
+            if (bytes.isEmpty()) throw TUsageError(option + QStringLiteral(" expects a file name"));
+            *path = bytes;
         } else if (option == QLatin1String("--tab")) {
             if (value != QLatin1String("table") && value != QLatin1String("chart"))
                 throw TUsageError(QStringLiteral("--tab expects table or chart, got \"") + value + '"');
             options.Actions.push_back({option, value, {}});
-        } else if (option == QLatin1String("--png")) {
-            options.Png = value;
-        } else if (option == QLatin1String("--chart-png")) {
-            options.ChartPng = value;
-        } else if (option == QLatin1String("--state")) {
-            options.State = value;
         } else {
-            throw TUsageError(QStringLiteral("unknown option ") + option);
+            auto [name, text] = SplitAssignment(option, value);
+            options.Actions.push_back({option, name, text});
         }
     }
     return options;
@@ -191,21 +208,40 @@ QImage ChartImage(TChart& chart) {
     return chart.LastImage().isNull() ? chart.RenderToImage() : chart.LastImage();
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+struct TCloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Opened by its bytes, which QFile's Unicode names cannot carry.
+bool WriteFile(const QByteArray& path, const QByteArray& bytes) {
+    std::unique_ptr<std::FILE, TCloseFile> file(std::fopen(path.constData(), "wb"));
+    if (!file) return false;
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, file.get()) == size;
+    // Closing flushes the buffer: a full disk shows here.
+    return std::fclose(file.release()) == 0 && written;
 }
 
-int Fail(const QString& text) {
-    std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(text));
+bool WritePng(const QByteArray& path, const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") && WriteFile(path, bytes);
+}
+
+int CannotWrite(const QByteArray& path) {
+    std::fprintf(stderr, "kestrigo-snapshot: cannot write %s\n", path.constData());
+    return kExitFailure;
+}
+
+// Text asked for on stdout; a stdout that cannot take it fails the run.
+int Print(const std::string& text) {
+    if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+    std::fputs("kestrigo-snapshot: cannot write the output\n", stderr);
     return kExitFailure;
 }
 
 int Run(const TOptions& options) {
-    if (options.Version) {
-        std::printf("kestrigo-snapshot %s\n", kgr::KestrigoVersion);
-        return 0;
-    }
+    if (options.Version) return Print(std::string("kestrigo-snapshot ") + kgr::KestrigoVersion + "\n");
     TMessageRecorder messages;
     TForm1 form(&messages);
     form.show();
@@ -214,13 +250,13 @@ int Run(const TOptions& options) {
     QApplication::processEvents();
     // Pending repaint requests of a shown chart are served now, so its facts are those on screen.
     if (form.Chart1->isVisible()) form.Chart1->repaint();
-    if (!options.Png.isEmpty() && !form.grab().save(options.Png, "PNG"))
-        return Fail(QStringLiteral("cannot write ") + options.Png);
-    if (!options.ChartPng.isEmpty() && !ChartImage(*form.Chart1).save(options.ChartPng, "PNG"))
-        return Fail(QStringLiteral("cannot write ") + options.ChartPng);
+    if (!options.Png.isEmpty() && !WritePng(options.Png, form.grab().toImage()))
+        return CannotWrite(options.Png);
+    if (!options.ChartPng.isEmpty() && !WritePng(options.ChartPng, ChartImage(*form.Chart1)))
+        return CannotWrite(options.ChartPng);
     if (!options.State.isEmpty() &&
         !WriteFile(options.State, QJsonDocument(State(form, messages)).toJson(QJsonDocument::Indented)))
-        return Fail(QStringLiteral("cannot write ") + options.State);
+        return CannotWrite(options.State);
     return 0;
 }
 
@@ -232,10 +268,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("K.G.R."));
     const TQtJapanese qtJapanese;
     try {
-        return Run(ParseOptions(QApplication::arguments()));
+        return Run(ParseOptions({argv, argv + argc}));
     } catch (const TUsageError& error) {
-        if (!error.Text.isEmpty()) std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(error.Text));
+        if (error.Text.isEmpty()) return Print(kUsage);  // --help: asked for, so on stdout
+        std::fprintf(stderr, "kestrigo-snapshot: %s\n", qPrintable(error.Text));
         std::fputs(kUsage, stderr);
-        return error.Text.isEmpty() ? 0 : kExitUsage;
+        return kExitUsage;
     }
 }

@@ -1,5 +1,6 @@
 // kestrigo-snapshot end to end: the tool built beside the program, run as a user would run it.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <QFile>
 #include <QImage>
@@ -8,6 +9,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -16,6 +20,7 @@ const QString kTool = QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo-snapshot");
 struct RunResult {
     int ExitCode = -1;
     QString Errors;
+    QString Output;
 };
 
 RunResult RunTool(const QStringList& arguments) {
@@ -27,7 +32,7 @@ RunResult RunTool(const QStringList& arguments) {
         return {};
     }
     return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
-            QString::fromUtf8(tool.readAllStandardError())};
+            QString::fromUtf8(tool.readAllStandardError()), QString::fromUtf8(tool.readAllStandardOutput())};
 }
 
 class SnapshotTool : public ::testing::Test {
@@ -107,6 +112,60 @@ TEST_F(SnapshotTool, UnknownNamesAndOptionsEndWithStatusTwo) {
         EXPECT_TRUE(run.Errors.contains("kestrigo-snapshot:")) << run.Errors.toStdString();
     }
     EXPECT_TRUE(RunTool({"--type", "E_Nothing=1"}).Errors.contains("E_Nothing"));
+}
+
+TEST_F(SnapshotTool, FilesThatCannotBeWrittenOrHaveNoNameFail) {
+    // A full disk shows only when the written bytes are flushed.
+    for (const char* option : {"--png", "--chart-png", "--state"}) {
+        const RunResult full = RunTool({option, "/dev/full"});
+        EXPECT_EQ(full.ExitCode, 1) << option;
+        EXPECT_TRUE(full.Errors.contains("cannot write /dev/full")) << option << full.Errors.toStdString();
+        const RunResult unnamed = RunTool({"--state", PathOf("state.json"), option, ""});
+        EXPECT_EQ(unnamed.ExitCode, 2) << option;
+        EXPECT_TRUE(unnamed.Errors.contains(QString(option) + " expects a file name"))
+            << unnamed.Errors.toStdString();
+        EXPECT_FALSE(QFile::exists(PathOf("state.json"))) << option;
+    }
+}
+
+TEST_F(SnapshotTool, WritesToTheFileNameGivenEvenWhenItIsNoValidUtf8) {
+    // A Linux file name is bytes; decoded as UTF-8, 0xFF would become U+FFFD and another name.
+    const std::string path = QFile::encodeName(dir_.path()).toStdString() + "/state\xff.json";
+    const std::string command =
+        QFile::encodeName(kTool).toStdString() + " --state '" + path + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    EXPECT_TRUE(file);
+    if (file) std::fclose(file);
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("state\ufffd.json"))));
+}
+
+TEST_F(SnapshotTool, VersionAndHelpOnAFullDiskFail) {
+    for (const char* option : {"--version", "--help"}) {
+        const std::string command =
+            QFile::encodeName(kTool).toStdString() + " " + option + " >/dev/full 2>/dev/null";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << option;
+        EXPECT_EQ(WEXITSTATUS(status), 1) << option;
+    }
+}
+
+TEST_F(SnapshotTool, UnknownOptionsAreNamedAsSuchAndHelpGoesToStdout) {
+    const RunResult unknown = RunTool({"--colour"});
+    EXPECT_EQ(unknown.ExitCode, 2);
+    EXPECT_TRUE(unknown.Errors.contains("unknown option --colour")) << unknown.Errors.toStdString();
+    const RunResult help = RunTool({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_TRUE(help.Output.startsWith("usage: kestrigo-snapshot")) << help.Output.toStdString();
+}
+
+TEST_F(SnapshotTool, TypesEveryCharacterAsAUserWould) {
+    // Beyond the Basic Multilingual Plane a character is two UTF-16 units, yet one keystroke.
+    const QString typed = QStringLiteral("6\U0001F600\u00e90");
+    ASSERT_EQ(RunTool({"--type", "E_Tire=" + typed, "--state", PathOf("state.json")}).ExitCode, 0);
+    const QJsonObject state = ReadJson(PathOf("state.json"));
+    EXPECT_EQ(state["fields"].toObject()["E_Tire"].toString(), typed);
+    EXPECT_EQ(state["grid"].toObject()["RowCount"].toInt(), 2);  // the tyre no longer parses
 }
 
 TEST_F(SnapshotTool, AChartStateAfterTheChartWasShownCountsItsPaint) {

@@ -67,5 +67,20 @@ TEST(Compare, SpeedChangeUsesTheHighestGearBothHave) {
     EXPECT_FALSE(none.SpeedChange);
 }
 
+TEST(Compare, NoChangeAgainstATopSpeedBeyondRange) {
+    // Primary 1e-10 with a 1e300 mm tyre runs every top speed past the double range: no per cent
+    // of it means anything, in either direction.
+    auto huge = Worked();
+    huge.Primary = 1e-10;
+    huge.Tire = 1e300;
+    for (const auto& c : {Compare(huge, Worked(), 1, 100), Compare(Worked(), huge, 1, 100)}) {
+        for (int g = 1; g <= 5; ++g) {
+            ASSERT_TRUE(c.Gears[g - 1].A && c.Gears[g - 1].B) << g;
+            EXPECT_FALSE(c.Gears[g - 1].TopSpeedChange) << g;
+        }
+        EXPECT_FALSE(c.SpeedChange);
+    }
+}
+
 }  // namespace
 }  // namespace kcalc

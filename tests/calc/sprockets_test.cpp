@@ -44,7 +44,8 @@ TEST(Sprockets, EqualRatiosRankByFrontThenRear) {
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(found[i].Front, 12 + i);
         EXPECT_EQ(found[i].Rear, 36 + 3 * i);
-        EXPECT_NEAR(found[i].Change, 0, 1e-12);
+        ASSERT_TRUE(found[i].Change);
+        EXPECT_NEAR(*found[i].Change, 0, 1e-12);
         EXPECT_TRUE(found[i].Links);
     }
 }
@@ -77,6 +78,21 @@ TEST(Sprockets, SpeedsBeyondRangeStillRankInOrder) {
     EXPECT_EQ(found[0].Rear, 40);
     EXPECT_EQ(found[3].Front, 13);
     EXPECT_EQ(found[3].Rear, 41);
+}
+
+TEST(Sprockets, NoChangeAgainstACurrentTopSpeedBeyondRange) {
+    // Primary 1e-10 and a 3.44e298 mm tyre: 15/45 in fifth gives 2.16e308 km/h, past the double
+    // range; 12/54 gives two thirds of it, 1.44e308, inside.
+    auto s = WorkedSearch();
+    s.Setup.Primary = 1e-10;
+    s.Setup.Tire = 3.44e298;
+    s.Front = {12, 12};
+    s.Rear = {54, 54};
+    s.TargetSpeed = 1e308;
+    const auto found = FindSprockets(s);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_NEAR(found[0].TopSpeed, 1.44e308, 0.01e308);
+    EXPECT_FALSE(found[0].Change);
 }
 
 }  // namespace

@@ -91,10 +91,22 @@ char LocaleSeparator() {
     return (point && point[0] != '\0' && point[1] == '\0') ? point[0] : '.';
 }
 
+namespace {
+
+// A separator that is part of a number's own syntax would change what the inputs read as; one that
+// is blank, a control character or a double quote would break the fields of csv and tsv lines.
+bool CanSeparateDecimals(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte > ' ' && byte != 0x7f &&
+           std::string_view("0123456789+-eE\"").find(c) == std::string_view::npos;
+}
+
+}  // namespace
+
 TOptionSpec SeparatorOption(char& separator) {
     return {"--decimal-separator",
             [&separator](std::string_view value) {
-                if (value.size() != 1) return false;
+                if (value.size() != 1 || !CanSeparateDecimals(value[0])) return false;
                 separator = value[0];
                 return true;
             },

@@ -1,6 +1,7 @@
 #include "tools/calc/compare.h"
 
 #include "app/core/formulas.h"
+#include "tools/calc/change.h"
 
 namespace kcalc {
 
@@ -27,7 +28,7 @@ TComparison Compare(const kgr::TParsedInputs& a, const kgr::TParsedInputs& b, do
         gear.A = Figures(a, g, kmPerUnit, cruise);
         gear.B = Figures(b, g, kmPerUnit, cruise);
         if (gear.A && gear.B) {
-            gear.TopSpeedChange = (gear.B->TopSpeed / gear.A->TopSpeed - 1) * 100;
+            gear.TopSpeedChange = PercentChange(gear.A->TopSpeed, gear.B->TopSpeed);
             out.SpeedChange = gear.TopSpeedChange;
         }
     }

@@ -18,7 +18,8 @@ struct TGearFigures {
 struct TGearComparison {
     std::optional<TGearFigures> A;  // none where the gear is 0
     std::optional<TGearFigures> B;
-    std::optional<double> TopSpeedChange;  // (B / A - 1) x 100, % ; only where both have the gear
+    // (B / A - 1) x 100, % ; only where both have the gear and both top speeds are finite
+    std::optional<double> TopSpeedChange;
 };
 
 struct TComparison {

@@ -17,8 +17,8 @@ struct TOutcome {
         : Status(status), Output(std::move(output)), Message(std::move(message)), Stream(std::move(stream)) {}
 
     int Status = Done;
-    std::string Output;   // for stdout when Done
-    std::string Message;  // for stderr otherwise
+    std::string Output;   // for stdout unless a usage error
+    std::string Message;  // for stderr unless Done
     // Written to stdout after Output: a table of millions of rows goes out as it is formatted
     // instead of being held in memory.
     std::function<void(std::ostream&)> Stream;

@@ -32,11 +32,15 @@ int main(int argc, char** argv) {
     const auto outcome = Run({argv + 1, argv + argc});
     if (outcome.Status != kcalc::TOutcome::Done) {
         std::cerr << kcalc::Texts::ErrorPrefix << outcome.Message << "\n";
-        if (outcome.Status == kcalc::TOutcome::UsageError) std::cerr << kcalc::Texts::Usage;
-        return outcome.Status;
+        if (outcome.Status == kcalc::TOutcome::UsageError) {
+            std::cerr << kcalc::Texts::Usage;
+            return outcome.Status;
+        }
     }
     std::cout << outcome.Output;
     if (outcome.Stream) outcome.Stream(std::cout);
     std::cout.flush();
-    return std::cout.good() ? 0 : 1;
+    if (std::cout.good()) return outcome.Status;
+    std::cerr << kcalc::Texts::ErrorPrefix << kcalc::Texts::CannotWrite << "\n";
+    return kcalc::TOutcome::InputFailed;
 }

@@ -12,12 +12,22 @@ kgr::TGearingInputs ToInputs(const std::vector<std::string>& texts) {
     return in;
 }
 
+namespace {
+
+std::string NotANumber(const std::vector<std::string>& texts, int field) {
+    return std::string(Texts::NotANumber) + Texts::FieldNames[field] + " \"" + texts[field] + "\"";
+}
+
+}  // namespace
+
+std::string ParseError(const std::vector<std::string>& texts, char separator) {
+    const auto parse = kgr::ParseGearingInputs(ToInputs(texts), separator);
+    return parse.Ok() ? std::string() : NotANumber(texts, parse.FailedField);
+}
+
 TSetup ParseSetup(const std::vector<std::string>& texts, char separator) {
     const auto parse = kgr::ParseGearingInputs(ToInputs(texts), separator);
-    if (!parse.Ok()) {
-        const int field = parse.FailedField;
-        return {{}, std::string(Texts::NotANumber) + Texts::FieldNames[field] + " \"" + texts[field] + "\""};
-    }
+    if (!parse.Ok()) return {{}, NotANumber(texts, parse.FailedField)};
     const auto& v = parse.Values;
     // Primary ratio and sprockets divide; the window draws nothing with any of them at 0.
     const double* const divisors[] = {&v.Primary, &v.Drive, &v.Driven};

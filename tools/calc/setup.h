@@ -16,6 +16,9 @@ struct TSetup {
     std::string Error;  // names the failed field; empty if the setup can be computed with
 };
 
+// Names the first field that does not parse, with its text; empty if every field parses.
+std::string ParseError(const std::vector<std::string>& texts, char separator);
+
 // Parses the texts; a field that does not parse, or a primary ratio or sprocket of 0, is an error.
 TSetup ParseSetup(const std::vector<std::string>& texts, char separator);
 

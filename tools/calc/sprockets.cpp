@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "app/core/formulas.h"
+#include "tools/calc/change.h"
 
 namespace kcalc {
 
@@ -37,8 +38,8 @@ std::vector<TCandidate> FindSprockets(const TSprocketSearch& s) {
             const double speed = TopSpeed(s, f, r);
             const double distance = std::abs(speed - s.TargetSpeed);
             // A distance that is no number ranks last rather than breaking the ordering.
-            ranked.push_back(
-                {std::isnan(distance) ? INFINITY : distance, {f, r, speed, (speed / current - 1) * 100, {}}});
+            ranked.push_back({std::isnan(distance) ? INFINITY : distance,
+                              {f, r, speed, PercentChange(current, speed), {}}});
         }
     const auto count = static_cast<std::ptrdiff_t>(std::min<long long>(s.Count, ranked.size()));
     std::partial_sort(ranked.begin(), ranked.begin() + count, ranked.end(), RanksBefore);

@@ -32,8 +32,8 @@ struct TSprocketSearch {
 struct TCandidate {
     int Front = 0;
     int Rear = 0;
-    double TopSpeed = 0;  // at maxK in the unit
-    double Change = 0;    // against the current sprockets, %
+    double TopSpeed = 0;           // at maxK in the unit
+    std::optional<double> Change;  // against the current sprockets, %; none where it means nothing
     std::optional<double> Links;
 };
 

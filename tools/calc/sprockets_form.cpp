@@ -1,3 +1,4 @@
+#include <cmath>
 #include <sstream>
 
 #include "tools/calc/arguments.h"
@@ -100,7 +101,11 @@ TOutcome RunSprocketsForm(const std::vector<std::string>& args) {
     if (gear == 0) return {TOutcome::InputFailed, {}, Texts::NoGear};
     if (setup.Values.Gears[gear - 1] == 0)
         return {TOutcome::InputFailed, {}, Texts::GearIsZero + std::string(Texts::FieldNames[6 + gear])};
-    return {TOutcome::Done, CandidatesJson(FindSprockets(MakeSearch(options, setup.Values, gear))), {}};
+    const TSprocketSearch search = MakeSearch(options, setup.Values, gear);
+    // A change of no speed, or of one beyond the double range, leaves no target to rank against.
+    if (!std::isfinite(search.TargetSpeed) || search.TargetSpeed == 0)
+        return {TOutcome::InputFailed, {}, Texts::ChangeNeedsSpeed};
+    return {TOutcome::Done, CandidatesJson(FindSprockets(search)), {}};
 }
 
 }  // namespace kcalc

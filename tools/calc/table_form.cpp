@@ -57,7 +57,12 @@ TOutcome RunTableForm(const std::vector<std::string>& args) {
     auto result = std::make_shared<const kgr::TGearingResult>(
         kgr::ComputeGearing(ToInputs(scan.Groups[0]), options.Separator));
     const auto rows = VisibleRows(*result, options.Rows);
-    return {TOutcome::Done, {}, {}, [result, rows, options](std::ostream& out) {
+    // A field that does not parse fails the run; the table still shows what the window would.
+    const std::string error = ParseError(scan.Groups[0], options.Separator);
+    return {error.empty() ? TOutcome::Done : TOutcome::InputFailed,
+            {},
+            error,
+            [result, rows, options](std::ostream& out) {
                 if (options.Format == TFormat::Json)
                     WriteTableJson(out, *result, rows, options.Units);
                 else

@@ -57,7 +57,8 @@ inline constexpr const char* ChainNeedsBoth = "--pitch and --centre go together"
 
 // What a bad option value should have been.
 inline constexpr const char* Expects = " (expects ";
-inline constexpr const char* ExpectSeparator = "one character";
+inline constexpr const char* ExpectSeparator =
+    "one character; no digit, sign, e, E, blank, control character or double quote";
 inline constexpr const char* ExpectRows = "A:B with 0 <= A <= B";
 inline constexpr const char* ExpectFormat = "json, csv or tsv";
 inline constexpr const char* ExpectUnits = "kmh or mph";
@@ -73,6 +74,11 @@ inline constexpr const char* NotANumber = "not a valid number: ";
 inline constexpr const char* ZeroDriveTrain = "must not be 0: ";
 inline constexpr const char* GearIsZero = "the chosen gear is 0: ";
 inline constexpr const char* NoGear = "every gear is 0";
+inline constexpr const char* ChangeNeedsSpeed =
+    "--change needs a current top speed that is a number other than 0; give --top-speed";
+
+// The output failed (exit status 1).
+inline constexpr const char* CannotWrite = "cannot write the output";
 
 // The input fields by position, as the usage names them.
 inline constexpr const char* FieldNames[13] = {

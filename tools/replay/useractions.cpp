@@ -32,7 +32,13 @@ void TypeAsUser(QLineEdit& field, const QString& text) {
     field.setFocus(Qt::OtherFocusReason);
     field.selectAll();
     if (text.isEmpty()) PressKey(field, Qt::Key_Backspace, QString());
-    for (QChar ch : text) PressKey(field, KeyOf(ch), QString(ch));
+    // One keystroke per character: one beyond the Basic Multilingual Plane is a surrogate pair.
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype units =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        PressKey(field, KeyOf(text[i]), text.mid(i, units));
+        i += units;
+    }
 }
 
 bool PickAsUser(QComboBox& box, int index) {

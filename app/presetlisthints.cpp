@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QTextDocument>
 
 namespace {
 
@@ -18,13 +19,22 @@ class TWheelOnlyWithFocus : public QObject {
     }
 };
 
+// A tooltip that looks like markup is shown as rich text: "<S>" in a name would strike the rest
+// through and vanish. Such a name is given as escaped rich text on one line; others as they are.
+void ShowAsTooltip(QComboBox& box, const QString& name) {
+    box.setToolTip(Qt::mightBeRichText(name)
+                       ? QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(name.toHtmlEscaped())
+                       : name);
+}
+
 }  // namespace
 
 void AddPresetListHints(QComboBox& box) {
-    box.setToolTip(box.currentText());
+    ShowAsTooltip(box, box.currentText());
     // currentTextChanged follows every change of the shown entry: a pick, the program's selection,
     // a refill, or a new text of the current entry.
-    QObject::connect(&box, &QComboBox::currentTextChanged, &box, &QWidget::setToolTip);
+    QObject::connect(&box, &QComboBox::currentTextChanged, &box,
+                     [&box](const QString& name) { ShowAsTooltip(box, name); });
     // A combo box takes the focus from a wheel turn before the turn reaches it; clicks and Tab
     // still focus it.
     box.setFocusPolicy(Qt::StrongFocus);

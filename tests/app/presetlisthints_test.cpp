@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLineEdit>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 #include "app/presetlist.h"
@@ -37,6 +38,15 @@ class WheelCounter : public QObject {
         return false;
     }
 };
+
+// The text a tooltip shows: Qt takes a text that looks like markup as rich text.
+QString ShownTooltip(const QWidget& widget) {
+    const QString tip = widget.toolTip();
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument document;
+    document.setHtml(tip);
+    return document.toPlainText();
+}
 
 class PresetHintsTest : public FormTest {
   protected:
@@ -70,6 +80,22 @@ TEST_F(PresetHintsTest, ALongNameCutByTheListIsWholeInTheTooltip) {
     ASSERT_TRUE(PickAsUser(box, index));
     EXPECT_GT(QFontMetrics(box.font()).horizontalAdvance(name), box.width());
     EXPECT_EQ(box.toolTip(), name);
+}
+
+TEST_F(PresetHintsTest, ANameThatLooksLikeMarkupIsShownAsWritten) {
+    WriteTestCatalogs();
+    WriteCatalog(QStringLiteral("primary.ini"),
+                 "[generic]\nnumber=4\ndefault=1\n[info1]\ndescription=CBR <S> spec\nratio=3\n"
+                 "[info2]\ndescription=ratio < 3 > 2  (two blanks)\nratio=2\n"
+                 "[info3]\ndescription=RS<br>250 &amp; <b>more</b>\nratio=2.5\n"
+                 "[info4]\ndescription=Plain & simple\nratio=2.6\n");
+    Start();
+    QComboBox& box = *form_->C_Ratio1;
+    for (int index = 1; index <= 4; ++index) {
+        ASSERT_TRUE(PickAsUser(box, index));
+        EXPECT_EQ(ShownTooltip(box).toStdString(), box.itemText(index).toStdString());
+    }
+    EXPECT_EQ(box.toolTip(), "Plain & simple");  // plain names stay as they are
 }
 
 TEST(PresetListHints, ARefillOrANewTextOfTheShownEntryRenewsTheTooltip) {

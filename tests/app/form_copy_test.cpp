@@ -36,7 +36,8 @@ void ChooseFromMenu(QWidget& widget, const QString& text) {
 QAction* RightClickMenuAt(QWidget& target, QPoint at) {
     QAction* only = nullptr;
     bool opened = false;
-    QTimer::singleShot(0, [&] {
+    const QObject scope;  // a call still pending when this returns is dropped
+    QTimer::singleShot(0, &scope, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
         opened = true;

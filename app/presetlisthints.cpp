@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QTextDocument>
+#include <QWheelEvent>
 
 namespace {
 
@@ -13,10 +14,31 @@ class TWheelOnlyWithFocus : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus()) return false;
-        event->ignore();
+        if (event->type() != QEvent::Wheel) return false;
+        if (!static_cast<QWidget*>(watched)->hasFocus()) {
+            remainder_ = 0;
+            event->ignore();
+            return true;
+        }
+        if (MakesANotch(static_cast<QWheelEvent*>(event)->angleDelta().y())) return false;
+        event->accept();  // part of a notch: taken, but no pick yet
         return true;
     }
+
+  private:
+    // The combo box moves one entry per wheel event. Finer wheels and touchpads send parts of a
+    // notch (120), which count once they make a whole one; a turn back starts afresh.
+    bool MakesANotch(int delta) {
+        constexpr long long notch = 120;
+        if (delta == 0) return true;
+        if ((delta < 0) != (remainder_ < 0)) remainder_ = 0;
+        remainder_ += delta;
+        if (remainder_ > -notch && remainder_ < notch) return false;
+        remainder_ %= notch;
+        return true;
+    }
+
+    long long remainder_ = 0;  // wheel angle turned since the last whole notch
 };
 
 // A tooltip that looks like markup is shown as rich text: "<S>" in a name would strike the rest

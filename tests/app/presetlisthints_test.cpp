@@ -143,4 +143,28 @@ TEST_F(PresetHintsTest, TheWheelOverTheFocusedListPicksAsBefore) {
     EXPECT_EQ(box.currentIndex(), 1);
 }
 
+TEST_F(PresetHintsTest, EighthsOfANotchOverTheFocusedListPickOnceTheNotchIsWhole) {
+    WriteTestCatalogs();
+    Start();
+    QComboBox& box = *form_->C_RatioT;
+    box.setFocus(Qt::TabFocusReason);
+    WheelCounter parent;
+    form_->Panel1->installEventFilter(&parent);
+    const int recalculations = form_->Recalculations();
+    for (int eighth = 1; eighth < 8; ++eighth) TurnWheelOver(box, -15);
+    EXPECT_EQ(box.currentIndex(), 1);
+    EXPECT_EQ(form_->Recalculations(), recalculations);
+    TurnWheelOver(box, -15);
+    EXPECT_EQ(box.currentIndex(), 2);
+    EXPECT_EQ(form_->E_RatioT6->text(), "1.000");  // picked like a user's pick
+    // Half a notch each way picks nothing; a turn back starts a notch afresh.
+    TurnWheelOver(box, 60);
+    TurnWheelOver(box, -60);
+    EXPECT_EQ(box.currentIndex(), 2);
+    TurnWheelOver(box, 120);
+    EXPECT_EQ(box.currentIndex(), 1);
+    EXPECT_EQ(form_->E_RatioT6->text(), "0.000");
+    EXPECT_EQ(parent.Turns, 0);  // the list took every turn, whole or not
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QTableView>
@@ -77,4 +78,9 @@ void AddTableCopy(QTableView& grid, const TSpeedTableModel& model) {
                      [&model] { QGuiApplication::clipboard()->setText(WholeTableText(model)); });
     grid.addAction(copyTable);
     grid.setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A right click on the gear-name row reaches the header, and from there no scroll area passes a
+    // mouse's menu request on to its parent: the header offers the menu itself.
+    QHeaderView& header = *grid.horizontalHeader();
+    header.addAction(copyTable);
+    header.setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -203,6 +203,7 @@ class TCustomChart : public TCustomAxisPanel {
     std::unique_ptr<TChartWall> bottomWall_;
     std::vector<SavedScale> savedScales_;
     TRect legendRect_;
+    long long wheelRemainder_ = 0;  // wheel angle turned since the last whole notch
 };
 
 // The published chart control.

@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include "app/speedtablemodel.h"
@@ -24,6 +28,27 @@ void ChooseFromMenu(QWidget& widget, const QString& text) {
     QAction& action = *widget.actions().front();
     ASSERT_EQ(action.text(), text);
     action.trigger();
+}
+
+// A right click at `at` in `target`, delivered as the window system delivers it (to the widget under
+// the mouse, travelling up to the parents while nobody takes it). The menu that opens is closed at
+// once; returns its action, or null when no menu opened.
+QAction* RightClickMenuAt(QWidget& target, QPoint at) {
+    QAction* only = nullptr;
+    bool opened = false;
+    const QObject scope;  // a call still pending when this returns is dropped
+    QTimer::singleShot(0, &scope, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        opened = true;
+        if (menu->actions().size() == 1) only = menu->actions().front();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target.mapToGlobal(at));
+    QApplication::sendEvent(&target, &event);
+    QApplication::processEvents();  // the timer, when no menu ran an event loop
+    EXPECT_TRUE(opened) << target.metaObject()->className();
+    return only;
 }
 
 QStringList ClipboardLines() {
@@ -102,6 +127,26 @@ TEST_F(FormCopyTest, TheTableMenuCopiesTheWholeTableWithHeaderRowAndRpmColumn) {
     TypeAsUser(*form_->E_Ratio1, QStringLiteral("x"));  // a failed input: its speeds are empty fields
     ChooseFromMenu(Grid(), QStringLiteral("表をコピー"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kHeader + QStringLiteral("\n0rpm\t\t\t\t\t\t\n"));
+}
+
+TEST_F(FormCopyTest, TheTableMenuOpensWhereverTheTableIsRightClicked) {
+    QTableView& grid = Grid();
+    TypeAsUser(*form_->E_MaxRPM, QStringLiteral("100"));  // a scroll bar, which keeps its own menu
+    QApplication::processEvents();
+    const std::pair<QWidget*, QPoint> places[] = {
+        {grid.viewport(), {100, 40}},                     // a speed cell
+        {grid.viewport(), {20, 40}},                      // a row label
+        {grid.horizontalHeader()->viewport(), {100, 8}},  // the gear names
+        {grid.horizontalHeader()->viewport(), {20, 8}}};  // the corner cell
+    for (const auto& [widget, at] : places) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QAction* copy = RightClickMenuAt(*widget, at);
+        ASSERT_NE(copy, nullptr) << at.x() << "," << at.y();
+        EXPECT_EQ(copy->text(), QStringLiteral("表をコピー"));
+        copy->trigger();
+        EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(kHeader + QLatin1Char('\n')));
+        EXPECT_EQ(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 102);
+    }
 }
 
 TEST_F(FormCopyTest, CtrlCWithOneCellOrNoneSelectedCopiesTheWholeTable) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QWheelEvent>
 #include <set>
 #include <utility>
 
@@ -184,6 +186,37 @@ TEST_F(GearChart, SeriesStayInsideTheClip) {
     EXPECT_GT(seen, 0);  // the line does reach the last column inside
     // The row above the bottom frame line stays free of series too.
     for (int x = r.Left + 1; x < r.Right; ++x) EXPECT_NE(image.pixel(x, r.Bottom - 1), Rgb(0xFF5955)) << x;
+}
+
+}  // namespace
+
+namespace {
+
+// Turns the wheel over the chart by `angle` (120 is one notch; finer wheels and touchpads send
+// parts of one), then renders as a paint would; returns the left axis' scale.
+std::pair<double, double> TurnWheel(TChart& chart, int angle) {
+    const QPointF middle(chart.width() / 2.0, chart.height() / 2.0);
+    QWheelEvent wheel(middle, chart.mapToGlobal(middle), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &wheel);
+    chart.RenderToImage();
+    return {chart.LeftAxis()->Minimum(), chart.LeftAxis()->Maximum()};
+}
+
+TEST_F(GearChart, TheWheelMovesTheEngineSpeedScaleByThreePerCentPerNotch) {
+    FillGear(1, 10);  // 0 ... 10000 rpm
+    chart.RenderToImage();
+    using Scale = std::pair<double, double>;
+    EXPECT_EQ(TurnWheel(chart, -120), Scale(300, 10300));  // a notch down: the scale moves up
+    EXPECT_EQ(TurnWheel(chart, -240), Scale(900, 10900));
+    // Eighths of a notch move the scale once the notch is full, not once each.
+    for (int eighth = 1; eighth < 8; ++eighth) EXPECT_EQ(TurnWheel(chart, -15), Scale(900, 10900)) << eighth;
+    EXPECT_EQ(TurnWheel(chart, -15), Scale(1200, 11200));
+    // Half a notch each way moves nothing; a turn back starts a notch afresh.
+    EXPECT_EQ(TurnWheel(chart, 60), Scale(1200, 11200));
+    EXPECT_EQ(TurnWheel(chart, -60), Scale(1200, 11200));
+    EXPECT_EQ(TurnWheel(chart, 120), Scale(900, 10900));
+    EXPECT_EQ(TurnWheel(chart, 0), Scale(900, 10900));  // a sideways turn
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLineEdit>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 #include "app/presetlist.h"
@@ -37,6 +38,15 @@ class WheelCounter : public QObject {
         return false;
     }
 };
+
+// The text a tooltip shows: Qt takes a text that looks like markup as rich text.
+QString ShownTooltip(const QWidget& widget) {
+    const QString tip = widget.toolTip();
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument document;
+    document.setHtml(tip);
+    return document.toPlainText();
+}
 
 class PresetHintsTest : public FormTest {
   protected:
@@ -70,6 +80,22 @@ TEST_F(PresetHintsTest, ALongNameCutByTheListIsWholeInTheTooltip) {
     ASSERT_TRUE(PickAsUser(box, index));
     EXPECT_GT(QFontMetrics(box.font()).horizontalAdvance(name), box.width());
     EXPECT_EQ(box.toolTip(), name);
+}
+
+TEST_F(PresetHintsTest, ANameThatLooksLikeMarkupIsShownAsWritten) {
+    WriteTestCatalogs();
+    WriteCatalog(QStringLiteral("primary.ini"),
+                 "[generic]\nnumber=4\ndefault=1\n[info1]\ndescription=CBR <S> spec\nratio=3\n"
+                 "[info2]\ndescription=ratio < 3 > 2  (two blanks)\nratio=2\n"
+                 "[info3]\ndescription=RS<br>250 &amp; <b>more</b>\nratio=2.5\n"
+                 "[info4]\ndescription=Plain & simple\nratio=2.6\n");
+    Start();
+    QComboBox& box = *form_->C_Ratio1;
+    for (int index = 1; index <= 4; ++index) {
+        ASSERT_TRUE(PickAsUser(box, index));
+        EXPECT_EQ(ShownTooltip(box).toStdString(), box.itemText(index).toStdString());
+    }
+    EXPECT_EQ(box.toolTip(), "Plain & simple");  // plain names stay as they are
 }
 
 TEST(PresetListHints, ARefillOrANewTextOfTheShownEntryRenewsTheTooltip) {
@@ -115,6 +141,30 @@ TEST_F(PresetHintsTest, TheWheelOverTheFocusedListPicksAsBefore) {
     EXPECT_EQ(box.toolTip(), "Six");
     TurnWheelOver(box, 120);
     EXPECT_EQ(box.currentIndex(), 1);
+}
+
+TEST_F(PresetHintsTest, EighthsOfANotchOverTheFocusedListPickOnceTheNotchIsWhole) {
+    WriteTestCatalogs();
+    Start();
+    QComboBox& box = *form_->C_RatioT;
+    box.setFocus(Qt::TabFocusReason);
+    WheelCounter parent;
+    form_->Panel1->installEventFilter(&parent);
+    const int recalculations = form_->Recalculations();
+    for (int eighth = 1; eighth < 8; ++eighth) TurnWheelOver(box, -15);
+    EXPECT_EQ(box.currentIndex(), 1);
+    EXPECT_EQ(form_->Recalculations(), recalculations);
+    TurnWheelOver(box, -15);
+    EXPECT_EQ(box.currentIndex(), 2);
+    EXPECT_EQ(form_->E_RatioT6->text(), "1.000");  // picked like a user's pick
+    // Half a notch each way picks nothing; a turn back starts a notch afresh.
+    TurnWheelOver(box, 60);
+    TurnWheelOver(box, -60);
+    EXPECT_EQ(box.currentIndex(), 2);
+    TurnWheelOver(box, 120);
+    EXPECT_EQ(box.currentIndex(), 1);
+    EXPECT_EQ(form_->E_RatioT6->text(), "0.000");
+    EXPECT_EQ(parent.Turns, 0);  // the list took every turn, whole or not
 }
 
 }  // namespace

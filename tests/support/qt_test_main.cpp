@@ -5,6 +5,9 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The expected texts write decimals with a full stop, which a German desktop's locale would turn
+    // into a comma; the tools the tests start inherit this too.
+    qputenv("LC_ALL", "C.UTF-8");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -5,6 +5,8 @@
 #include <QTextDocument>
 #include <QWheelEvent>
 
+#include "chart/wheelnotches.h"
+
 namespace {
 
 // An ignored wheel event goes on to the parent, as over any widget that does not scroll.
@@ -16,29 +18,19 @@ class TWheelOnlyWithFocus : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Wheel) return false;
         if (!static_cast<QWidget*>(watched)->hasFocus()) {
-            remainder_ = 0;
+            notches_.Reset();
             event->ignore();
             return true;
         }
-        if (MakesANotch(static_cast<QWheelEvent*>(event)->angleDelta().y())) return false;
+        // The combo box moves one entry per wheel event it gets: it gets those that complete a notch.
+        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (delta == 0 || notches_.Add(delta) != 0) return false;
         event->accept();  // part of a notch: taken, but no pick yet
         return true;
     }
 
   private:
-    // The combo box moves one entry per wheel event. Finer wheels and touchpads send parts of a
-    // notch (120), which count once they make a whole one; a turn back starts afresh.
-    bool MakesANotch(int delta) {
-        constexpr long long notch = 120;
-        if (delta == 0) return true;
-        if ((delta < 0) != (remainder_ < 0)) remainder_ = 0;
-        remainder_ += delta;
-        if (remainder_ > -notch && remainder_ < notch) return false;
-        remainder_ %= notch;
-        return true;
-    }
-
-    long long remainder_ = 0;  // wheel angle turned since the last whole notch
+    TWheelNotches notches_;
 };
 
 // A tooltip that looks like markup is shown as rich text: "<S>" in a name would strike the rest

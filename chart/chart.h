@@ -10,6 +10,7 @@
 #include "chart/axis.h"
 #include "chart/panel.h"
 #include "chart/pens.h"
+#include "chart/wheelnotches.h"
 
 class TChartWall;
 class TChartTitle;
@@ -203,7 +204,7 @@ class TCustomChart : public TCustomAxisPanel {
     std::unique_ptr<TChartWall> bottomWall_;
     std::vector<SavedScale> savedScales_;
     TRect legendRect_;
-    long long wheelRemainder_ = 0;  // wheel angle turned since the last whole notch
+    TWheelNotches wheelNotches_;
 };
 
 // The published chart control.

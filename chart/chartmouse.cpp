@@ -2,6 +2,7 @@
 // panning with the right button, and the wheel.
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <cstdlib>
 
 #include "chart/chart.h"
 #include "chart/series.h"
@@ -10,9 +11,6 @@ namespace {
 
 // A zoom needs a drag of more than this many pixels both ways.
 constexpr int MinZoomDrag = 16;
-
-// The wheel's angle for one notch, in eighths of a degree.
-constexpr long long WheelNotch = 120;
 
 bool Inside(const TRect& r, int x, int y) {
     return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
@@ -70,12 +68,9 @@ void TCustomChart::wheelEvent(QWheelEvent* event) {
     QWidget::wheelEvent(event);
     const int delta = event->angleDelta().y();
     if (delta == 0) return;
-    // A step is one notch. Finer wheels and touchpads send parts of a notch, which count once they
-    // make a whole one; a turn back starts afresh.
-    if ((delta < 0) != (wheelRemainder_ < 0)) wheelRemainder_ = 0;
-    wheelRemainder_ += delta;
-    for (; wheelRemainder_ <= -WheelNotch; wheelRemainder_ += WheelNotch) ShiftAxesForWheelStep(*this, true);
-    for (; wheelRemainder_ >= WheelNotch; wheelRemainder_ -= WheelNotch) ShiftAxesForWheelStep(*this, false);
+    // A step is one whole notch.
+    const int notches = wheelNotches_.Add(delta);
+    for (int i = 0; i < std::abs(notches); ++i) ShiftAxesForWheelStep(*this, notches < 0);
 }
 
 void TCustomChart::SaveScales() {

@@ -9,13 +9,10 @@
 
 namespace {
 
+using kcalc_test::Has;
 using kcalc_test::kWorked;
 using kcalc_test::kWorked16;
 using kcalc_test::RunCalc;
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 TEST(CalcCompare, PrintsBothSetupsPerGear) {
     const auto run = RunCalc("compare " + kWorked + " -- " + kWorked16);

@@ -9,13 +9,10 @@
 
 namespace {
 
+using kcalc_test::Has;
 using kcalc_test::kWorked;
 using kcalc_test::RunCalc;
 using kcalc_test::RunCalcInto;
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 TEST(CalcMistakes, AnInputThatDoesNotParseFailsTheTableForm) {
     // A comma typed under a locale with full stops, a typo, and a maximum beyond 32 bits x 1000.

@@ -39,6 +39,10 @@ inline TRun RunCalcInto(const std::string& arguments, const std::string& target)
     return RunCalcShell(arguments, " 2>&1 >" + target);
 }
 
+inline bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 inline const std::string kWorked = "10 6 8 3 15 45 600 2.5 1.8 1.4 1.15 1 0";
 inline const std::string kWorked16 = "10 6 8 3 16 45 600 2.5 1.8 1.4 1.15 1 0";
 

@@ -18,8 +18,8 @@
 #include <algorithm>
 
 #include "app/chartcopy.h"
-#include "app/core/catalogdir.h"
-#include "app/core/gearing.h"
+#include "core/catalogdir.h"
+#include "core/gearing.h"
 #include "app/gearchart.h"
 #include "app/messagebox.h"
 #include "app/panelwidgets.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/core/catalogs.h"
+#include "core/catalogs.h"
 
 class QComboBox;
 class QGroupBox;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/core/seriesroles.h"
+#include "core/seriesroles.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/chartparts.h"

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/core/seriesroles.h"
+#include "core/seriesroles.h"
 #include "chart/chartfwd.h"
 
 class TComponent;

@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "app/Unit1.h"
-#include "app/core/version.h"
+#include "core/version.h"
 #include "app/qtjapanese.h"
 
 int main(int argc, char** argv) {

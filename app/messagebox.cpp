@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/core/messages.h"
+#include "core/messages.h"
 
 void TMessageBox::ShowError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kgr::AppStrings::ErrorTitle),

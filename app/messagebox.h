@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/catalogs.h"
+#include "core/catalogs.h"
 
 // Shows each message in a modal box titled "エラー" with the error icon and one "OK" button.
 class TMessageBox : public kgr::IMessageSink {

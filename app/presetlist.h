@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QMetaObject>
 
-#include "app/core/catalogs.h"
+#include "core/catalogs.h"
 
 class TPresetItemModel;
 

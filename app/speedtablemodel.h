@@ -4,7 +4,7 @@
 
 #include <QAbstractTableModel>
 
-#include "app/core/gearing.h"
+#include "core/gearing.h"
 
 class QTableView;
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/Unit1.h"
-#include "app/core/catalogs.h"
-#include "app/core/inifile.h"
+#include "core/catalogs.h"
+#include "core/inifile.h"
 #include "app/messagebox.h"
 #include "app/presetlist.h"
 #include "tests/support/fakepresetlist.h"

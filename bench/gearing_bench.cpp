@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/core/gearing.h"
+#include "core/gearing.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/catalogs.h"
-#include "app/core/inifile.h"
-#include "app/core/numbertext.h"
-#include "app/core/textencoding.h"
+#include "core/catalogs.h"
+#include "core/inifile.h"
+#include "core/numbertext.h"
+#include "core/textencoding.h"
 #include "fuzz/fuzzcheck.h"
 #include "tests/support/fakepresetlist.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/gearing.h"
-#include "app/core/numbertext.h"
+#include "core/gearing.h"
+#include "core/numbertext.h"
 #include "fuzz/fuzzcheck.h"
 
 namespace {

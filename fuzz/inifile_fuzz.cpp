@@ -2,8 +2,8 @@
 // length limit and decodes to valid UTF-8, and a value read straight from the text agrees.
 #include <string>
 
-#include "app/core/inifile.h"
-#include "app/core/textencoding.h"
+#include "core/inifile.h"
+#include "core/textencoding.h"
 #include "fuzz/fuzzcheck.h"
 
 using kgr::fuzz::Require;

@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "app/core/numbertext.h"
+#include "core/numbertext.h"
 #include "fuzz/fuzzcheck.h"
 
 namespace {

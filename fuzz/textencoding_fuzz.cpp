@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/core/textencoding.h"
+#include "core/textencoding.h"
 #include "fuzz/fuzzcheck.h"
 
 using kgr::fuzz::Require;

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
-#include "app/core/version.h"
+#include "core/version.h"
 #include "app/messagebox.h"
 #include "app/qtjapanese.h"
 #include "app/speedtablemodel.h"

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 #include "app/Unit1.h"
-#include "app/core/seriesroles.h"
+#include "core/seriesroles.h"
 #include "app/messagebox.h"
 #include "chart/axis.h"
 #include "chart/chart.h"

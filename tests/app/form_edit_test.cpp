@@ -14,8 +14,8 @@
 #include <functional>
 #include <string>
 
-#include "app/core/gearing.h"
-#include "app/core/seriesroles.h"
+#include "core/gearing.h"
+#include "core/seriesroles.h"
 #include "app/speedtablemodel.h"
 #include "chart/chart.h"
 #include "chart/series.h"

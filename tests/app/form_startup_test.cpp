@@ -11,8 +11,8 @@
 #include <QTableView>
 #include <QToolButton>
 
-#include "app/core/catalogs.h"
-#include "app/core/numbertext.h"
+#include "core/catalogs.h"
+#include "core/numbertext.h"
 #include "app/speedtablemodel.h"
 #include "chart/chart.h"
 #include "chart/series.h"

@@ -9,7 +9,7 @@
 #include <set>
 #include <utility>
 
-#include "app/core/seriesroles.h"
+#include "core/seriesroles.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/colors.h"

@@ -6,7 +6,7 @@
 
 #include <QTableView>
 
-#include "app/core/gearing.h"
+#include "core/gearing.h"
 
 namespace {
 

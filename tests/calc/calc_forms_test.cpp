@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/version.h"
+#include "core/version.h"
 #include "tests/calc/run_calc.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // Where the program looks for its catalogs: beside the executable first, then the installed data folder.
-#include "app/core/catalogdir.h"
+#include "core/catalogdir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/core/catalogs.h"
+#include "core/catalogs.h"
 #include "tests/core/catalogs_fixture.h"
 
 namespace kgr::test {

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/core/catalogs.h"
+#include "core/catalogs.h"
 #include "tests/support/fakepresetlist.h"
 
 namespace kgr::test {

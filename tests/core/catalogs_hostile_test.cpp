@@ -7,7 +7,7 @@
 
 #include <random>
 
-#include "app/core/inifile.h"
+#include "core/inifile.h"
 #include "tests/core/catalogs_fixture.h"
 
 namespace kgr::test {

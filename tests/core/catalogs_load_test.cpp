@@ -1,7 +1,7 @@
 // Loading a catalog into a list and applying its default entry.
 #include <gtest/gtest.h>
 
-#include "app/core/messages.h"
+#include "core/messages.h"
 #include "tests/core/catalogs_fixture.h"
 
 namespace kgr::test {

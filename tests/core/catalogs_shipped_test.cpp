@@ -2,7 +2,7 @@
 // values, and the defaults form a complete drive train.
 #include <gtest/gtest.h>
 
-#include "app/core/textencoding.h"
+#include "core/textencoding.h"
 #include "tests/core/catalogs_fixture.h"
 
 namespace kgr::test {

@@ -1,7 +1,7 @@
 // Descriptions written as UTF-8 or as code page 932 (Shift-JIS of Japanese Windows).
 #include <gtest/gtest.h>
 
-#include "app/core/textencoding.h"
+#include "core/textencoding.h"
 #include "tests/core/catalogs_fixture.h"
 
 namespace kgr {

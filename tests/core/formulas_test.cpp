@@ -1,4 +1,4 @@
-#include "app/core/formulas.h"
+#include "core/formulas.h"
 
 #include <gtest/gtest.h>
 

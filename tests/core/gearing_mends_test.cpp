@@ -4,8 +4,8 @@
 #include <cmath>
 #include <random>
 
-#include "app/core/formulas.h"
-#include "app/core/numbertext.h"
+#include "core/formulas.h"
+#include "core/numbertext.h"
 #include "tests/core/gearing_test_support.h"
 
 namespace kgr {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/gearing.h"
+#include "core/gearing.h"
 
 namespace kgr::test {
 

@@ -1,4 +1,4 @@
-#include "app/core/gearinginputs.h"
+#include "core/gearinginputs.h"
 
 #include <gtest/gtest.h>
 

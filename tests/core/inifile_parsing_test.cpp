@@ -1,7 +1,7 @@
 // The INI reader's parsing choices and its typed reads.
 #include <gtest/gtest.h>
 
-#include "app/core/inifile.h"
+#include "core/inifile.h"
 
 namespace kgr {
 namespace {

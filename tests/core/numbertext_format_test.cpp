@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/core/numbertext.h"
+#include "core/numbertext.h"
 
 namespace kgr {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/core/numbertext.h"
+#include "core/numbertext.h"
 
 namespace kgr {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/catalogs.h"
+#include "core/catalogs.h"
 
 namespace kgr::test {
 

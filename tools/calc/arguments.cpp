@@ -5,8 +5,8 @@
 #include <clocale>
 #include <cmath>
 
-#include "app/core/gearinginputs.h"
-#include "app/core/numbertext.h"
+#include "core/gearinginputs.h"
+#include "core/numbertext.h"
 #include "tools/calc/texts.h"
 
 namespace kcalc {

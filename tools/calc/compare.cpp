@@ -1,6 +1,6 @@
 #include "tools/calc/compare.h"
 
-#include "app/core/formulas.h"
+#include "core/formulas.h"
 #include "tools/calc/change.h"
 
 namespace kcalc {

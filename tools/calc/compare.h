@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "app/core/gearinginputs.h"
+#include "core/gearinginputs.h"
 
 namespace kcalc {
 

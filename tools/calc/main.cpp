@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/version.h"
+#include "core/version.h"
 #include "tools/calc/forms.h"
 #include "tools/calc/texts.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/gearinginputs.h"
+#include "core/gearinginputs.h"
 
 namespace kcalc {
 

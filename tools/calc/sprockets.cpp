@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/core/formulas.h"
+#include "core/formulas.h"
 #include "tools/calc/change.h"
 
 namespace kcalc {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/gearinginputs.h"
+#include "core/gearinginputs.h"
 
 namespace kcalc {
 

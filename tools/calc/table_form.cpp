@@ -2,7 +2,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/core/gearing.h"
+#include "core/gearing.h"
 #include "tools/calc/arguments.h"
 #include "tools/calc/forms.h"
 #include "tools/calc/setup.h"

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <utility>
 
-#include "app/core/gearing.h"
+#include "core/gearing.h"
 #include "tools/calc/arguments.h"
 
 namespace kcalc {

@@ -1,4 +1,4 @@
-#include "app/core/inifile.h"
+#include "core/inifile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <optional>
 #include <unordered_set>
 
-#include "app/core/numbertext.h"
-#include "app/core/textencoding.h"
+#include "core/numbertext.h"
+#include "core/textencoding.h"
 
 namespace kgr {
 

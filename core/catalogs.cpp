@@ -1,4 +1,4 @@
-#include "app/core/catalogs.h"
+#include "core/catalogs.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/formulas.h"
-#include "app/core/inifile.h"
-#include "app/core/messages.h"
-#include "app/core/numbertext.h"
-#include "app/core/textencoding.h"
+#include "core/formulas.h"
+#include "core/inifile.h"
+#include "core/messages.h"
+#include "core/numbertext.h"
+#include "core/textencoding.h"
 
 namespace kgr {
 namespace {

@@ -1,11 +1,11 @@
-#include "app/core/gearing.h"
+#include "core/gearing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "app/core/formulas.h"
-#include "app/core/numbertext.h"
+#include "core/formulas.h"
+#include "core/numbertext.h"
 
 namespace kgr {
 

@@ -1,9 +1,9 @@
-#include "app/core/gearinginputs.h"
+#include "core/gearinginputs.h"
 
 #include <limits>
 #include <optional>
 
-#include "app/core/numbertext.h"
+#include "core/numbertext.h"
 
 namespace kgr {
 

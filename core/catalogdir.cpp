@@ -1,9 +1,9 @@
-#include "app/core/catalogdir.h"
+#include "core/catalogdir.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "app/core/catalogs.h"
+#include "core/catalogs.h"
 
 namespace kgr {
 

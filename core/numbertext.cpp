@@ -1,4 +1,4 @@
-#include "app/core/numbertext.h"
+#include "core/numbertext.h"
 
 #include <algorithm>
 #include <charconv>

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/gearinginputs.h"
-#include "app/core/seriesroles.h"
+#include "core/gearinginputs.h"
+#include "core/seriesroles.h"
 
 namespace kgr {
 

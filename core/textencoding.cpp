@@ -1,4 +1,4 @@
-#include "app/core/textencoding.h"
+#include "core/textencoding.h"
 
 #include <iconv.h>
 

@@ -16,10 +16,9 @@
 #include <QTableView>
 #include <QToolButton>
 #include <algorithm>
+#include <string>
 
 #include "app/chartcopy.h"
-#include "core/catalogdir.h"
-#include "core/gearing.h"
 #include "app/gearchart.h"
 #include "app/messagebox.h"
 #include "app/panelwidgets.h"
@@ -32,8 +31,18 @@
 #include "chart/component.h"
 #include "chart/series.h"
 #include "chart/shape.h"
+#include "core/catalogdir.h"
+#include "core/gearing.h"
+#include "core/inputfields.h"
 
 namespace {
+
+// The input fields in the order of the input table (core/inputfields.h).
+constexpr QLineEdit* TForm1::*kTableFields[] = {
+    &TForm1::E_MaxRPM,     &TForm1::E_PBLow,   &TForm1::E_PBHigh,  &TForm1::E_Ratio1,  &TForm1::E_Ratio2drv,
+    &TForm1::E_Ratio2drvn, &TForm1::E_Tire,    &TForm1::E_RatioT1, &TForm1::E_RatioT2, &TForm1::E_RatioT3,
+    &TForm1::E_RatioT4,    &TForm1::E_RatioT5, &TForm1::E_RatioT6};
+static_assert(std::size(kTableFields) == kgr::GearingInputCount);
 
 enum class TFieldLook { flTinted, flBevelled, flPlain };
 
@@ -299,15 +308,14 @@ void TForm1::CreateTransmissionPanel() {
     maroon.setColor(QPalette::WindowText, ToQColor(clMaroon));
     Label14->setPalette(maroon);
 
-    static constexpr const char* kLabels[] = {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7"};
-    static constexpr const char* kFields[] = {"E_RatioT1", "E_RatioT2", "E_RatioT3",
-                                              "E_RatioT4", "E_RatioT5", "E_RatioT6"};
-    static constexpr const char* kGears[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
-    QLineEdit** fields[] = {&E_RatioT1, &E_RatioT2, &E_RatioT3, &E_RatioT4, &E_RatioT5, &E_RatioT6};
-    for (int g = 0; g < 6; ++g) {
-        QLabel* label = MakeLabel(Panel1, kLabels[g], 8 + 80 * g, 33, QString::fromLatin1(kGears[g]));
+    for (int g = 0; g < kgr::GearCount; ++g) {
+        const std::string labelName = "Label" + std::to_string(2 + g);
+        QLabel* label =
+            MakeLabel(Panel1, labelName.c_str(), 8 + 80 * g, 33, QString::fromLatin1(kgr::GearNames[g]));
         FitLabelWidth(*label, 20);
-        *fields[g] = MakeEdit(Panel1, kFields[g], {28 + 80 * g, 29, 49, 20}, TFieldLook::flTinted);
+        const int field = kgr::ifRatioT1 + g;
+        this->*kTableFields[field] = MakeEdit(Panel1, kgr::InputFields[field].Control,
+                                              {28 + 80 * g, 29, 49, 20}, TFieldLook::flTinted);
     }
 }
 
@@ -354,8 +362,11 @@ void TForm1::ConnectHandlers() {
         {E_MaxRPM, &TForm1::E_MaxRPMChange},
         {E_PBLow, &TForm1::E_PBChange},
         {E_PBHigh, &TForm1::E_PBChange}};
-    for (const auto& [field, handler] : handlers)
+    for (const auto& entry : handlers) {
+        QLineEdit* field = entry.first;
+        const auto handler = entry.second;
         connect(field, &QLineEdit::textChanged, this, [this, field, handler] { (this->*handler)(field); });
+    }
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(SpeedButton2); });
 }
 
@@ -375,17 +386,9 @@ void TForm1::FormCreate(QObject*) {
 
 void TForm1::Recalculate() {
     ++recalculations_;
-    kgr::TGearingInputs inputs;
-    inputs.MaxRpm = E_MaxRPM->text().toStdString();
-    inputs.PBLow = E_PBLow->text().toStdString();
-    inputs.PBHigh = E_PBHigh->text().toStdString();
-    inputs.Ratio1 = E_Ratio1->text().toStdString();
-    inputs.Ratio2drv = E_Ratio2drv->text().toStdString();
-    inputs.Ratio2drvn = E_Ratio2drvn->text().toStdString();
-    inputs.Tire = E_Tire->text().toStdString();
-    const QLineEdit* gears[] = {E_RatioT1, E_RatioT2, E_RatioT3, E_RatioT4, E_RatioT5, E_RatioT6};
-    for (size_t g = 0; g < 6; ++g) inputs.RatioT[g] = gears[g]->text().toStdString();
-    gridModel_->SetResult(kgr::ComputeGearing(inputs, catalogs_.DecimalSeparator));
+    kgr::TInputTexts texts;
+    for (size_t i = 0; i < texts.size(); ++i) texts[i] = (this->*kTableFields[i])->text().toStdString();
+    gridModel_->SetResult(kgr::ComputeGearing(kgr::ToGearingInputs(texts), catalogs_.DecimalSeparator));
     ShowOnChart(gridModel_->Result());
 }
 
@@ -465,8 +468,9 @@ void TForm1::C_Ratio1Select(QObject*) {
     SelectPreset(kgr::TCatalogKind::ckPrimary, *ratio1List_, {E_Ratio1});
 }
 void TForm1::C_RatioTSelect(QObject*) {
-    SelectPreset(kgr::TCatalogKind::ckTransmission, *ratioTList_,
-                 {E_RatioT1, E_RatioT2, E_RatioT3, E_RatioT4, E_RatioT5, E_RatioT6});
+    std::vector<QLineEdit*> gears;
+    for (int g = 0; g < kgr::GearCount; ++g) gears.push_back(this->*kTableFields[kgr::ifRatioT1 + g]);
+    SelectPreset(kgr::TCatalogKind::ckTransmission, *ratioTList_, gears);
 }
 void TForm1::C_Ratio2drvSelect(QObject*) {
     SelectPreset(kgr::TCatalogKind::ckDrive, *ratio2drvList_, {E_Ratio2drv});

@@ -128,6 +128,7 @@ class TForm1 : public QWidget {
 
     // Owns the chart's series; destroyed before the controls, so the series leave the chart first.
     std::unique_ptr<TComponent> components_;
+
     std::unique_ptr<kgr::IMessageSink> ownMessages_;
     kgr::TCatalogContext catalogs_;
     std::unique_ptr<TPresetList> ratio1List_;

@@ -2,37 +2,41 @@
 
 #include <string>
 
-#include "core/seriesroles.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/chartparts.h"
 #include "chart/colors.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
+#include "core/inputfields.h"
+#include "core/seriesroles.h"
 
 namespace {
 
 struct TLineLook {
-    const char* name;
-    const char* title;
+    std::string name;
+    std::string title;
     TColor colour;
     int width;
     bool inLegend;
 };
 
-// Gears 1 ... 6: the thick coloured line of the used part.
-constexpr TLineLook GearLines[kgr::GearCount] = {
-    {"Series1", "1st", RGBColor(85, 89, 255), 3, true},  {"Series2", "2nd", RGBColor(85, 200, 255), 3, true},
-    {"Series3", "3rd", RGBColor(0, 213, 106), 3, true},  {"Series4", "4th", RGBColor(165, 213, 0), 3, true},
-    {"Series5", "5th", RGBColor(255, 204, 85), 3, true}, {"Series6", "6th", RGBColor(255, 85, 85), 3, true},
-};
+// Gears 1 ... 6: the colour of the thick line of the used part.
+constexpr TColor GearColours[kgr::GearCount] = {RGBColor(85, 89, 255),  RGBColor(85, 200, 255),
+                                                RGBColor(0, 213, 106),  RGBColor(165, 213, 0),
+                                                RGBColor(255, 204, 85), RGBColor(255, 85, 85)};
 
-// Gears 1 ... 6: the thin silver line of the whole range (the form names gear 1's Series8).
-constexpr TLineLook WholeRangeLines[kgr::GearCount] = {
-    {"Series8", "1stGray", clSilver, 1, false},  {"Series7", "2ndGray", clSilver, 1, false},
-    {"Series9", "3rdGray", clSilver, 1, false},  {"Series10", "4thGray", clSilver, 1, false},
-    {"Series11", "5thGray", clSilver, 1, false}, {"Series12", "6thGray", clSilver, 1, false},
-};
+// Gears 1 ... 6: the name of the thin silver line of the whole range (the form names gear 1's Series8).
+constexpr const char* WholeRangeNames[kgr::GearCount] = {"Series8",  "Series7",  "Series9",
+                                                         "Series10", "Series11", "Series12"};
+
+// Gear g's coloured line, titled by the gear's name, and its silver twin.
+TLineLook GearLine(int g) {
+    return {"Series" + std::to_string(g), kgr::GearNames[g - 1], GearColours[g - 1], 3, true};
+}
+TLineLook WholeRangeLine(int g) {
+    return {WholeRangeNames[g - 1], kgr::GearNames[g - 1] + std::string("Gray"), clSilver, 1, false};
+}
 
 void SetAxisFont(TFont& font) {
     font.SetName("ＭＳ ゴシック");
@@ -128,9 +132,9 @@ void ConfigureGearChart(TChart& chart, TComponent& owner,
     std::array<TChartSeries*, kgr::ChartSeriesCount> series{};
     series[kgr::PowerBandIndex] = NewPowerBand(chart, owner);
     for (int g = 1; g <= kgr::GearCount; ++g)
-        series[kgr::GearLineIndex(g)] = NewLine(chart, owner, GearLines[g - 1]);
+        series[kgr::GearLineIndex(g)] = NewLine(chart, owner, GearLine(g));
     for (int g = 1; g <= kgr::GearCount; ++g)
-        series[kgr::WholeRangeLineIndex(g)] = NewLine(chart, owner, WholeRangeLines[g - 1]);
+        series[kgr::WholeRangeLineIndex(g)] = NewLine(chart, owner, WholeRangeLine(g));
     chart.EndLoading();
     if (created) *created = series;
 }

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "core/seriesroles.h"
 #include "chart/chartfwd.h"
+#include "core/seriesroles.h"
 
 class TComponent;
 

@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "app/Unit1.h"
-#include "core/version.h"
 #include "app/qtjapanese.h"
+#include "core/version.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

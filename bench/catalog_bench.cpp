@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/Unit1.h"
-#include "core/catalogs.h"
-#include "core/inifile.h"
 #include "app/messagebox.h"
 #include "app/presetlist.h"
+#include "core/catalogs.h"
+#include "core/inifile.h"
 #include "tests/support/fakepresetlist.h"
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include "core/formulas.h"
 #include "core/inifile.h"
+#include "core/inputfields.h"
 #include "core/messages.h"
 #include "core/numbertext.h"
 #include "core/textencoding.h"
@@ -26,17 +27,19 @@ enum class TWriteMode {
 
 struct TCatalogDescriptor {
     const char* FileName;
-    const char* Keys[6];
-    int KeyCount;
+    std::span<const char* const> Keys;
     TWriteMode Mode;
 };
 
+constexpr const char* RatioKeys[] = {"ratio"};
+constexpr const char* TireKeys[] = {"dia", "wid", "flt"};
+
 constexpr TCatalogDescriptor CatalogDescriptors[] = {
-    {"primary.ini", {"ratio"}, 1, TWriteMode::wmGeneral},
-    {"transmission.ini", {"1st", "2nd", "3rd", "4th", "5th", "6th"}, 6, TWriteMode::wmEachFixed},
-    {"drive.ini", {"ratio"}, 1, TWriteMode::wmGeneral},
-    {"driven.ini", {"ratio"}, 1, TWriteMode::wmGeneral},
-    {"tire.ini", {"dia", "wid", "flt"}, 3, TWriteMode::wmTireDiameter},
+    {"primary.ini", RatioKeys, TWriteMode::wmGeneral},
+    {"transmission.ini", GearNames, TWriteMode::wmEachFixed},
+    {"drive.ini", RatioKeys, TWriteMode::wmGeneral},
+    {"driven.ini", RatioKeys, TWriteMode::wmGeneral},
+    {"tire.ini", TireKeys, TWriteMode::wmTireDiameter},
 };
 
 // After this many "NoValue:info" messages the rest are summed up in one message, so a catalog
@@ -162,14 +165,14 @@ void WritePicked(TCatalogKind kind, const IPresetList& list, std::span<const TFi
     if (list.ItemIndex() <= 0) return;
     const TCatalogDescriptor& catalog = DescriptorOf(kind);
     // ItemIndex is read afresh for every key: a field's change handler may have moved it.
-    const auto read = [&](int key) { return readValue(catalog.Keys[key], list.ItemIndex()); };
+    const auto read = [&](std::size_t key) { return readValue(catalog.Keys[key], list.ItemIndex()); };
     switch (catalog.Mode) {
         case TWriteMode::wmGeneral:
             Write(fields, 0, FormatGeneral(read(0), separator));
             break;
         case TWriteMode::wmEachFixed:
-            for (int key = 0; key < catalog.KeyCount; ++key) {
-                Write(fields, static_cast<std::size_t>(key), FormatFixed(read(key), 3, 3, separator));
+            for (std::size_t key = 0; key < catalog.Keys.size(); ++key) {
+                Write(fields, key, FormatFixed(read(key), 3, 3, separator));
             }
             break;
         case TWriteMode::wmTireDiameter: {
@@ -189,7 +192,8 @@ const char* CatalogFileName(TCatalogKind kind) {
 }
 
 int CatalogFieldCount(TCatalogKind kind) {
-    return DescriptorOf(kind).Mode == TWriteMode::wmEachFixed ? DescriptorOf(kind).KeyCount : 1;
+    const TCatalogDescriptor& catalog = DescriptorOf(kind);
+    return catalog.Mode == TWriteMode::wmEachFixed ? static_cast<int>(catalog.Keys.size()) : 1;
 }
 
 void LoadCatalog(const TCatalogContext& context, const std::string& fileName, IPresetList& list) {
@@ -221,8 +225,17 @@ double ReadCatalogValue(const TCatalogContext& context, const std::string& fileN
 
 void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPresetList& list,
                   std::span<const TFieldWriter> fields) {
-    WritePicked(kind, list, fields, context.DecimalSeparator, [&](const char* key, int index) {
-        return ReadCatalogValue(context, DescriptorOf(kind).FileName, key, index);
+    if (list.ItemIndex() <= 0) return;
+    const char* fileName = DescriptorOf(kind).FileName;
+    const std::string path = context.Directory + fileName;
+    if (RegularFileExists(path)) {
+        SelectPreset(context, kind, TIniFile::FromFile(path), list, fields);
+        return;
+    }
+    // Each value read finds the file missing: one message per value, and the value counts as 0.
+    WritePicked(kind, list, fields, context.DecimalSeparator, [&](const char*, int) {
+        ShowError(context, fileName + std::string(AppStrings::FileNotFound));
+        return 0.0;
     });
 }
 

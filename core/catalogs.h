@@ -71,13 +71,14 @@ double ReadCatalogValue(const TCatalogContext& context, const std::string& fileN
                         int index);
 
 // The selection handler of a catalog's list: does nothing for "(USER)" or no selection; otherwise
-// reads the entry's values (ItemIndex read afresh for every key) and writes them into `fields`,
+// reads the catalog file once, as it is now, and the entry's values from it (ItemIndex read afresh
+// for every key; a missing file shows its message once per key) and writes them into `fields`,
 // in the order of the kind's value keys ("1st".."6th" each right after it is read, with "%3.3f";
 // the tyre once as TireDiameter(dia, wid, flt); all others in general format). Writers missing
 // from `fields` are skipped.
 void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const IPresetList& list,
                   std::span<const TFieldWriter> fields);
-// The same with the values taken from a catalog already read instead of the file.
+// The same with the values taken from a catalog already read.
 void SelectPreset(const TCatalogContext& context, TCatalogKind kind, const TIniFile& catalog,
                   const IPresetList& list, std::span<const TFieldWriter> fields);
 

@@ -5,13 +5,12 @@
 #include <cstdint>
 
 #include "core/formulas.h"
+#include "core/inputfields.h"
 #include "core/numbertext.h"
 
 namespace kgr {
 
 namespace {
-
-constexpr const char* kGearHeaders[6] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
 
 class TGearLines {
   public:
@@ -35,7 +34,7 @@ class TGearLines {
     // end of larger magnitude as well, so checking both ends for finiteness covers every cell.
     bool TableMaximum(double& maxSpeed) const {
         if (In.MaxK < 0) return true;
-        for (int g = 1; g <= 6; ++g) {
+        for (int g = 1; g <= GearCount; ++g) {
             for (double rpm : {0.0, TopRpm()}) {
                 const double s = Speed(rpm, g);
                 if (!std::isfinite(s)) return false;
@@ -58,7 +57,7 @@ class TGearLines {
             r0 = Rpm(Speed(In.PBHighK * 1000, g - 1), g);
             if (In.PBLowK * 1000 < r0) r0 = In.PBLowK * 1000;
         }
-        const double r1 = (g == 6 || Gear(g + 1) == 0) ? TopRpm() : In.PBHighK * 1000;
+        const double r1 = (g == GearCount || Gear(g + 1) == 0) ? TopRpm() : In.PBHighK * 1000;
         return {{Speed(r0, g), r0}, {Speed(r1, g), r1}};
     }
 
@@ -87,7 +86,7 @@ bool FillChart(TGearingResult& result, const TParsedInputs& in) {
 
 std::string TGearingResult::Cell(int col, int row, double kmPerUnit) const {
     if (col < 0 || col >= kColCount || row < 0 || row >= RowCount) return {};
-    if (row == 0) return col == 0 ? std::string() : kGearHeaders[col - 1];
+    if (row == 0) return col == 0 ? std::string() : GearNames[col - 1];
     const std::int64_t rpm = std::int64_t{row - 1} * 1000;
     if (col == 0) return std::to_string(rpm) + "rpm";
     if (!Drawn) return {};

@@ -29,7 +29,7 @@ struct TPowerBand {
 
 class TGearingResult {
   public:
-    static constexpr int kColCount = 7;
+    static constexpr int kColCount = 1 + GearCount;  // the rpm labels, then one per gear
 
     // False when an input failed, primary, drive or driven is 0, or a result left the double range.
     bool Drawn = false;
@@ -56,7 +56,7 @@ class TGearingResult {
     double Drive = 0;
     double Driven = 0;
     double Tire = 0;
-    std::array<double, 6> Gears{};
+    std::array<double, GearCount> Gears{};
     char DecimalSeparator = '.';
 };
 

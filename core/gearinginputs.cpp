@@ -1,8 +1,10 @@
 #include "core/gearinginputs.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
+#include "core/inputfields.h"
 #include "core/numbertext.h"
 
 namespace kgr {
@@ -19,27 +21,28 @@ std::optional<std::int32_t> ParseThousands(const std::string& text) {
     return value;
 }
 
+std::optional<double> ParseField(const TInputField& field, const std::string& text, char separator) {
+    if (field.Kind == TFieldKind::fkNumber) return ParseFloat(text, separator);
+    const auto value = ParseThousands(text);
+    return value ? std::optional<double>(*value) : std::nullopt;
+}
+
 }  // namespace
 
 TInputsParse ParseGearingInputs(const TGearingInputs& in, char separator) {
-    TInputsParse out;
-    auto& v = out.Values;
-    int parsed = 0;  // fields parsed so far: the position of the one that fails
-    const auto thousands = [&](const std::string& text, std::int32_t& to) {
-        const auto value = ParseThousands(text);
-        if (value) to = *value, ++parsed;
-        return value.has_value();
-    };
-    const auto real = [&](const std::string& text, double& to) {
-        const auto value = ParseFloat(text, separator);
-        if (value) to = *value, ++parsed;
-        return value.has_value();
-    };
-    bool ok = thousands(in.MaxRpm, v.MaxK) && thousands(in.PBLow, v.PBLowK) &&
-              thousands(in.PBHigh, v.PBHighK) && real(in.Ratio1, v.Primary) && real(in.Ratio2drv, v.Drive) &&
-              real(in.Ratio2drvn, v.Driven) && real(in.Tire, v.Tire);
-    for (std::size_t g = 0; g < v.Gears.size(); ++g) ok = ok && real(in.RatioT[g], v.Gears[g]);
-    if (!ok) out = {{}, parsed};
+    const TInputTexts texts = ToInputTexts(in);
+    std::array<double, GearingInputCount> v{};
+    for (int i = 0; i < GearingInputCount; ++i) {
+        const auto value = ParseField(InputFields[i], texts[i], separator);
+        if (!value) return {{}, i};
+        v[i] = *value;
+    }
+    // Engine speeds were checked to be whole numbers within 32 bits.
+    TInputsParse out{
+        {static_cast<std::int32_t>(v[ifMaxRpm]), static_cast<std::int32_t>(v[ifPBLow]),
+         static_cast<std::int32_t>(v[ifPBHigh]), v[ifRatio1], v[ifRatio2drv], v[ifRatio2drvn], v[ifTire]},
+        -1};
+    std::copy(v.begin() + ifRatioT1, v.end(), out.Values.Gears.begin());
     return out;
 }
 

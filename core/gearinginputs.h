@@ -8,19 +8,22 @@
 
 namespace kgr {
 
+// Gears of the transmission: the inputs, the table's columns and the chart's lines have one each.
+constexpr int GearCount = 6;
+// The inputs: engine speeds, drive train and tyre, then one ratio per gear.
+constexpr int GearingInputCount = 7 + GearCount;
+
 // The input texts in the order of the input table.
 struct TGearingInputs {
-    std::string MaxRpm;                 // maxK, thousands of rpm (integer)
-    std::string PBLow;                  // pbLowK, thousands of rpm (integer)
-    std::string PBHigh;                 // pbHighK, thousands of rpm (integer)
-    std::string Ratio1;                 // primary ratio
-    std::string Ratio2drv;              // secondary drive value
-    std::string Ratio2drvn;             // secondary driven value
-    std::string Tire;                   // tyre diameter, mm
-    std::array<std::string, 6> RatioT;  // gear 1 ... gear 6, 0 = no such gear
+    std::string MaxRpm;                         // maxK, thousands of rpm (integer)
+    std::string PBLow;                          // pbLowK, thousands of rpm (integer)
+    std::string PBHigh;                         // pbHighK, thousands of rpm (integer)
+    std::string Ratio1;                         // primary ratio
+    std::string Ratio2drv;                      // secondary drive value
+    std::string Ratio2drvn;                     // secondary driven value
+    std::string Tire;                           // tyre diameter, mm
+    std::array<std::string, GearCount> RatioT;  // gear 1 ... gear 6, 0 = no such gear
 };
-
-constexpr int GearingInputCount = 13;
 
 struct TParsedInputs {
     std::int32_t MaxK = 0;
@@ -30,7 +33,7 @@ struct TParsedInputs {
     double Drive = 0;
     double Driven = 0;
     double Tire = 0;
-    std::array<double, 6> Gears{};
+    std::array<double, GearCount> Gears{};
 };
 
 struct TInputsParse {

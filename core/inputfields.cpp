@@ -4,7 +4,9 @@
 
 namespace kgr {
 
-TGearingInputs ToGearingInputs(const TInputTexts& t) {
+TGearingInputs ToGearingInputs(std::span<const std::string> texts) {
+    TInputTexts t;
+    std::copy_n(texts.begin(), std::min(texts.size(), t.size()), t.begin());
     TGearingInputs in{t[ifMaxRpm],    t[ifPBLow],      t[ifPBHigh], t[ifRatio1],
                       t[ifRatio2drv], t[ifRatio2drvn], t[ifTire],   {}};
     std::copy(t.begin() + ifRatioT1, t.end(), in.RatioT.begin());

@@ -1,13 +1,13 @@
 // The thirteen input fields of a drive train, defined once: their order (the input table's), the
 // window's control names, the command line's names and how each is read. The window, the command
-// line, the setting memory, the fuzz target and the tests all go by this table.
+// line, the parser, the fuzz target and the tests all go by this table.
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "core/gearinginputs.h"
-#include "core/seriesroles.h"
 
 namespace kgr {
 
@@ -45,8 +45,8 @@ inline constexpr std::array<const char*, GearCount> GearNames = {"1st", "2nd", "
 
 using TInputTexts = std::array<std::string, GearingInputCount>;
 
-// The texts in input table order, and back.
-TGearingInputs ToGearingInputs(const TInputTexts& texts);
+// The texts in input table order (fields beyond the end of `texts` are empty), and back.
+TGearingInputs ToGearingInputs(std::span<const std::string> texts);
 TInputTexts ToInputTexts(const TGearingInputs& inputs);
 
 }  // namespace kgr

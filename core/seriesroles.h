@@ -3,9 +3,10 @@
 // creates them in it, so the order is written down only here.
 #pragma once
 
+#include "core/gearinginputs.h"
+
 namespace kgr {
 
-constexpr int GearCount = 6;
 constexpr int ChartSeriesCount = 1 + 2 * GearCount;
 
 // The hatched power-band rectangle, drawn first so the lines lie over it.

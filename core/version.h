@@ -3,6 +3,6 @@
 
 namespace kgr {
 
-inline constexpr const char* KestrigoVersion = KESTRIGO_VERSION;
+extern const char* const KestrigoVersion;
 
 }  // namespace kgr

@@ -4,11 +4,11 @@
 // and every speed cell of the table parses back and is at most MaxSpeed as the table shows it.
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/gearing.h"
+#include "core/inputfields.h"
 #include "core/numbertext.h"
 #include "fuzz/fuzzcheck.h"
 
@@ -16,31 +16,14 @@ namespace {
 
 using kgr::fuzz::Require;
 
-constexpr int MaxThousands = 2147483647 / 1000;  // engine speeds are multiplied by 1000 in 32 bits
-
 std::vector<std::string> Lines(std::string_view text) {
-    std::vector<std::string> lines(13);
+    std::vector<std::string> lines(kgr::GearingInputCount);
     for (std::string& line : lines) {
         const std::size_t end = text.find('\n');
         line = std::string(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return lines;
-}
-
-kgr::TGearingInputs Inputs(const std::vector<std::string>& t) {
-    return {t[0], t[1], t[2], t[3], t[4], t[5], t[6], {t[7], t[8], t[9], t[10], t[11], t[12]}};
-}
-
-// Whether every text is a number of its field's kind (the three engine speeds in 32-bit range).
-std::optional<int> ParsedMaxK(const std::vector<std::string>& texts, char separator) {
-    for (std::size_t i = 0; i < 3; ++i) {
-        const auto value = kgr::ParseInteger(texts[i]);
-        if (!value || *value > MaxThousands || *value < -MaxThousands) return std::nullopt;
-    }
-    for (std::size_t i = 3; i < texts.size(); ++i)
-        if (!kgr::ParseFloat(texts[i], separator)) return std::nullopt;
-    return kgr::ParseInteger(texts[0]);
 }
 
 void CheckSpeedRow(const kgr::TGearingResult& result, int row, char separator) {
@@ -53,13 +36,15 @@ void CheckSpeedRow(const kgr::TGearingResult& result, int row, char separator) {
 }
 
 void Check(const std::vector<std::string>& texts, char separator) {
-    const kgr::TGearingResult result = kgr::ComputeGearing(Inputs(texts), separator);
+    const kgr::TGearingInputs inputs = kgr::ToGearingInputs(texts);
+    const kgr::TGearingResult result = kgr::ComputeGearing(inputs, separator);
     Require(std::isfinite(result.MaxSpeed) && result.MaxSpeed >= 0, "MaxSpeed is finite and not negative");
     for (const auto& points : result.Points)
         for (const kgr::TPointXY& p : points)
             Require(std::isfinite(p.x) && std::isfinite(p.y), "points are finite");
-    const auto maxK = ParsedMaxK(texts, separator);
-    Require(result.RowCount == (maxK ? std::max(*maxK + 2, 1) : 2), "RowCount follows maxK");
+    const kgr::TInputsParse parse = kgr::ParseGearingInputs(inputs, separator);
+    Require(result.RowCount == (parse.Ok() ? std::max(parse.Values.MaxK + 2, 1) : 2),
+            "RowCount follows maxK");
     if (!result.Drawn) return;
     Require(result.PowerBand.has_value(), "a drawn result has its power band");
     const kgr::TPowerBand& band = *result.PowerBand;

@@ -19,13 +19,13 @@
 #include <vector>
 
 #include "app/Unit1.h"
-#include "core/version.h"
 #include "app/messagebox.h"
 #include "app/qtjapanese.h"
 #include "app/speedtablemodel.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/series.h"
+#include "core/version.h"
 #include "tools/replay/useractions.h"
 
 namespace {

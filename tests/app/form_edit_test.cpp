@@ -14,12 +14,12 @@
 #include <functional>
 #include <string>
 
-#include "core/gearing.h"
-#include "core/seriesroles.h"
 #include "app/speedtablemodel.h"
 #include "chart/chart.h"
 #include "chart/series.h"
 #include "chart/shape.h"
+#include "core/gearing.h"
+#include "core/seriesroles.h"
 #include "tests/app/formfixture.h"
 #include "tools/replay/useractions.h"
 

@@ -11,12 +11,13 @@
 #include <QTableView>
 #include <QToolButton>
 
-#include "core/catalogs.h"
-#include "core/numbertext.h"
 #include "app/speedtablemodel.h"
 #include "chart/chart.h"
 #include "chart/series.h"
 #include "chart/shape.h"
+#include "core/catalogs.h"
+#include "core/inputfields.h"
+#include "core/numbertext.h"
 #include "tests/app/formfixture.h"
 
 namespace {
@@ -79,12 +80,10 @@ TEST_F(FormTest, ShippedCatalogsFillTheListsAndTheirDefaultsReachTheFields) {
         EXPECT_GE(list->currentIndex(), 1);
     }
     const int gearbox = form.C_RatioT->currentIndex();
-    const char* keys[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
-    QLineEdit* gears[] = {form.E_RatioT1, form.E_RatioT2, form.E_RatioT3,
-                          form.E_RatioT4, form.E_RatioT5, form.E_RatioT6};
-    for (int g = 0; g < 6; ++g) {
-        const double value = kgr::ReadCatalogValue(context, "transmission.ini", keys[g], gearbox);
-        EXPECT_EQ(gears[g]->text().toStdString(), kgr::FormatFixed(value, 3, 3, '.'));
+    for (int g = 0; g < kgr::GearCount; ++g) {
+        const auto* field = form.findChild<QLineEdit*>(kgr::InputFields[kgr::ifRatioT1 + g].Control);
+        const double value = kgr::ReadCatalogValue(context, "transmission.ini", kgr::GearNames[g], gearbox);
+        EXPECT_EQ(field->text().toStdString(), kgr::FormatFixed(value, 3, 3, '.'));
     }
     const double primary =
         kgr::ReadCatalogValue(context, "primary.ini", "ratio", form.C_Ratio1->currentIndex());

@@ -9,13 +9,13 @@
 #include <set>
 #include <utility>
 
-#include "core/seriesroles.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/colors.h"
 #include "chart/component.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
+#include "core/seriesroles.h"
 #include "tests/chart/chart_test_support.h"
 
 namespace {
@@ -100,14 +100,12 @@ TEST_F(GearChart, AxisLabelsAndTitlesAreDarkTextInTheirBands) {
 }
 
 TEST_F(GearChart, BufferIsTheClientAreaInsideTheSunkenEdge) {
-    for (int gear = 1; gear <= 6; ++gear) FillGear(gear, 12.0 + 6 * gear);
+    for (int gear = 1; gear <= kgr::GearCount; ++gear) FillGear(gear, 12.0 + 6 * gear);
     const QImage image = chart.RenderToImage();
     EXPECT_EQ(image.width(), 473);
     EXPECT_EQ(image.height(), 272);
     EXPECT_EQ(chart.PanelBounds(), (TRect{0, 0, 473, 272}));
     EXPECT_EQ(chart.LastImage().size(), image.size());
-    if (qEnvironmentVariableIsSet("KESTRIGO_SAVE_CHART"))
-        image.save(qEnvironmentVariable("KESTRIGO_SAVE_CHART"));
 }
 
 TEST_F(GearChart, WithoutAxesThePlotRectKeepsBorderAndPercentMargins) {
@@ -144,6 +142,8 @@ TEST_F(GearChart, PowerBandLiesUnderTheLinesAndSilverOverColour) {
     // Gear 1 coloured up to 5000 rpm, its silver line over the full range: where both run, silver wins.
     TChartSeries* silver = series[static_cast<size_t>(kgr::WholeRangeLineIndex(1))];
     TChartSeries* gearLine = series[static_cast<size_t>(kgr::GearLineIndex(1))];
+    const QRgb gearColour = Rgb(gearLine->SeriesColor());
+    const QRgb bandColour = Rgb(dynamic_cast<TChartShape&>(*series[kgr::PowerBandIndex]).Brush()->Color());
     for (int rpm = 0; rpm <= 10; ++rpm) silver->AddPointXY(10.0 * rpm, rpm * 1000.0);
     for (int rpm = 0; rpm <= 5; ++rpm) gearLine->AddPointXY(10.0 * rpm, rpm * 1000.0);
     const QImage image = chart.RenderToImage();
@@ -153,7 +153,7 @@ TEST_F(GearChart, PowerBandLiesUnderTheLinesAndSilverOverColour) {
     const int y = left->PixelOf(3000.0);
     EXPECT_EQ(image.pixel(x, y), Rgb(clSilver));
     // One pixel beside the thin silver line the thick coloured line shows.
-    bool coloured = image.pixel(x + 1, y) == Rgb(0xFF5955) || image.pixel(x - 1, y) == Rgb(0xFF5955);
+    bool coloured = image.pixel(x + 1, y) == gearColour || image.pixel(x - 1, y) == gearColour;
     EXPECT_TRUE(coloured);
     // Inside the power band but away from lines: hatch in the band colour or untouched white.
     int hatch = 0;
@@ -161,7 +161,7 @@ TEST_F(GearChart, PowerBandLiesUnderTheLinesAndSilverOverColour) {
     const int by = left->PixelOf(600.0);
     for (int dx = 0; dx < 8; ++dx) {
         const QRgb p = image.pixel(bx + dx, by);
-        if (p == Rgb(11187711))
+        if (p == bandColour)
             ++hatch;
         else
             EXPECT_EQ(p, Rgb(clWhite));
@@ -172,6 +172,7 @@ TEST_F(GearChart, PowerBandLiesUnderTheLinesAndSilverOverColour) {
 TEST_F(GearChart, SeriesStayInsideTheClip) {
     // A line far beyond the axis range is cut at the plot rectangle: nothing on the frame lines.
     FillGear(1, 12.0);
+    const QRgb gearColour = Rgb(series[static_cast<size_t>(kgr::GearLineIndex(1))]->SeriesColor());
     chart.BottomAxis()->SetAutomaticMaximum(false);
     chart.BottomAxis()->SetMaximum(40);
     const QImage image = chart.RenderToImage();
@@ -179,13 +180,13 @@ TEST_F(GearChart, SeriesStayInsideTheClip) {
     // (Grid lines may cover the frame; the series never does.)
     int seen = 0;
     for (int y = r.Top; y <= r.Bottom; ++y) {
-        EXPECT_NE(image.pixel(r.Right, y), Rgb(0xFF5955)) << y;
+        EXPECT_NE(image.pixel(r.Right, y), gearColour) << y;
         seen += image.pixel(r.Right - 1, y) != Rgb(clWhite);
     }
-    for (int x = r.Left; x <= r.Right; ++x) EXPECT_NE(image.pixel(x, r.Top), Rgb(0xFF5955)) << x;
+    for (int x = r.Left; x <= r.Right; ++x) EXPECT_NE(image.pixel(x, r.Top), gearColour) << x;
     EXPECT_GT(seen, 0);  // the line does reach the last column inside
     // The row above the bottom frame line stays free of series too.
-    for (int x = r.Left + 1; x < r.Right; ++x) EXPECT_NE(image.pixel(x, r.Bottom - 1), Rgb(0xFF5955)) << x;
+    for (int x = r.Left + 1; x < r.Right; ++x) EXPECT_NE(image.pixel(x, r.Bottom - 1), gearColour) << x;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "chart/component.h"
 #include "chart/fastline.h"
 #include "chart/shape.h"
+#include "core/inputfields.h"
 #include "tests/app/golden_support.h"
 
 namespace {
@@ -38,15 +39,13 @@ class GoldenWindow : public ::testing::Test {
         Type(form.E_Ratio2drvn, "45");
         Type(form.E_Tire, "600");
         const char* gears[] = {"2.5", "1.8", "1.4", "1.15", "1", "0.9"};
-        for (int g = 0; g < 6; ++g) Type(GearField(g), gears[g]);
+        for (int g = 0; g < kgr::GearCount; ++g) Type(GearField(g), gears[g]);
         Type(form.E_MaxRPM, "12");
         Type(form.E_PBHigh, "10");
         Type(form.E_PBLow, "7");
     }
     QLineEdit* GearField(int index) const {
-        QLineEdit* fields[] = {form.E_RatioT1, form.E_RatioT2, form.E_RatioT3,
-                               form.E_RatioT4, form.E_RatioT5, form.E_RatioT6};
-        return fields[index];
+        return form.findChild<QLineEdit*>(kgr::InputFields[kgr::ifRatioT1 + index].Control);
     }
     QImage Chart() const { return form.Chart1->RenderToImage(); }
 

@@ -14,24 +14,23 @@ using kcalc_test::kWorked;
 using kcalc_test::kWorked16;
 using kcalc_test::RunCalc;
 
-TEST(CalcCompare, PrintsBothSetupsPerGear) {
+TEST(CalcCompare, PrintsBothSetupsPerGearAsJson) {
+    // The figures are compare_test's; here the form: units and cruise first, one record per gear
+    // (null where a setup lacks the gear), then the change in speed.
     const auto run = RunCalc("compare " + kWorked + " -- " + kWorked16);
     ASSERT_EQ(run.Status, 0);
-    const auto& out = run.Output;
-    EXPECT_EQ(out.rfind("{\"Units\": \"km/h\", \"Cruise\": 100,\n\"Gears\": [\n  {\"Gear\": 1, \"A\": "
-                        "{\"Overall\": 22.5, ",
-                        0),
+    EXPECT_EQ(run.Output.rfind("{\"Units\": \"km/h\", \"Cruise\": 100,\n\"Gears\": [\n  {\"Gear\": 1, \"A\": "
+                               "{\"Overall\": 22.5, \"TopSpeed\": ",
+                               0),
               0u)
-        << out;
-    EXPECT_TRUE(Has(out, "{\"Gear\": 2, \"A\": {\"Overall\": 16.2, \"TopSpeed\": 69.81317")) << out;
-    EXPECT_TRUE(Has(out, "\"B\": {\"Overall\": 8.4375, \"TopSpeed\": 134.04128")) << out;
-    EXPECT_TRUE(Has(out, "{\"Gear\": 6, \"A\": null, \"B\": null, \"TopSpeedChange\": null}\n],\n")) << out;
-    EXPECT_TRUE(Has(out, "\"SpeedChange\": 6.66666666666")) << out;
+        << run.Output;
+    EXPECT_TRUE(Has(run.Output,
+                    "{\"Gear\": 6, \"A\": null, \"B\": null, \"TopSpeedChange\": null}\n],\n"
+                    "\"SpeedChange\": 6.66666666666"))
+        << run.Output;
     const auto mph = RunCalc("compare --units mph --cruise 60 " + kWorked + " -- " + kWorked);
     ASSERT_EQ(mph.Status, 0);
     EXPECT_EQ(mph.Output.rfind("{\"Units\": \"mph\", \"Cruise\": 60,", 0), 0u) << mph.Output;
-    EXPECT_TRUE(Has(mph.Output, "\"TopSpeed\": 78.08380")) << mph.Output;
-    EXPECT_TRUE(Has(mph.Output, "\"SpeedChange\": 0}")) << mph.Output;
 }
 
 TEST(CalcCompare, FailedInputsNameTheSetupAndTheField) {
@@ -78,10 +77,11 @@ TEST(CalcSprockets, RanksPairsAgainstTheTarget) {
     EXPECT_TRUE(Has(run.Output, "{\"Front\": 16, \"Rear\": 45, \"TopSpeed\": 53.61")) << run.Output;
 }
 
-TEST(CalcSprockets, WidestRangesStayQuickAndSmall) {
+TEST(CalcSprockets, WidestRangesListOnlyTheCountAsked) {
     const auto run = RunCalc("sprockets --front 1:500 --rear 1:500 --count 1 --top-speed 100 " + kWorked);
     ASSERT_EQ(run.Status, 0);
     EXPECT_EQ(run.Output.find("Front", run.Output.find("Front") + 1), std::string::npos) << run.Output;
+    EXPECT_LT(run.Output.size(), 400u) << run.Output;  // one pair, not the 250,000 it ranked
 }
 
 TEST(CalcSprockets, InputErrorsExitWithOne) {

@@ -9,26 +9,56 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class CatalogLoad : public TCatalogTest {};
+class CatalogLoad : public TCatalogTest {
+  protected:
+    // Loads `file` as the kind's catalog with its list wired to the selection handler, then checks
+    // the items, the selection, the messages and the fields the default entry wrote ("" if none).
+    void ExpectLoad(TCatalogKind kind, const std::string& file, const Strings& items, int index,
+                    const Strings& messages, const Strings& fields) {
+        SCOPED_TRACE(file);
+        Messages.Texts.clear();
+        WriteCount = 0;
+        WriteFile(CatalogFileName(kind), file);
+        TFakeList list;
+        LoadWired(kind, list);
+        EXPECT_EQ(list.Items, items);
+        EXPECT_EQ(list.Index, index);
+        EXPECT_EQ(Messages.Texts, messages);
+        EXPECT_EQ(Fields, fields);
+    }
+};
 
-TEST_F(CatalogLoad, DefaultOneSelectsTheFirstEntryAndWritesItsValue) {
-    WriteFile("primary.ini",
-              "[generic]\nnumber=2\ndefault=1\n[info1]\ndescription=A\nratio=1.596\n"
-              "[info2]\ndescription=B\nratio=2.5\n");
-    TFakeList list;
-    LoadWired(TCatalogKind::ckPrimary, list);
-    EXPECT_EQ(list.Items, (Strings{"(USER)", "A", "B"}));
-    EXPECT_EQ(list.Index, 1);
-    EXPECT_EQ(Fields, Strings{"1.596"});
-    EXPECT_TRUE(Messages.Texts.empty());
-}
-
-TEST_F(CatalogLoad, DefaultZeroSelectsUserAndWritesNothing) {
-    WriteFile("primary.ini", "[generic]\nnumber=1\ndefault=0\n[info1]\ndescription=A\nratio=1.5\n");
-    TFakeList list;
-    LoadWired(TCatalogKind::ckPrimary, list);
-    EXPECT_EQ(list.Index, 0);
-    EXPECT_EQ(WriteCount, 0);
+TEST_F(CatalogLoad, ListSelectionMessagesAndWrittenFields) {
+    ExpectLoad(TCatalogKind::ckPrimary,
+               "[generic]\nnumber=2\ndefault=1\n[info1]\ndescription=A\nratio=1.596\n"
+               "[info2]\ndescription=B\nratio=2.5\n",
+               {"(USER)", "A", "B"}, 1, {}, {"1.596"});
+    ExpectLoad(TCatalogKind::ckPrimary, "[generic]\nnumber=1\ndefault=0\n[info1]\ndescription=A\nratio=1.5\n",
+               {"(USER)", "A"}, 0, {}, {""});
+    // Position 2 shows "three" but reads the section of its position number.
+    ExpectLoad(TCatalogKind::ckPrimary,
+               "[generic]\nnumber=3\ndefault=2\n[info1]\ndescription=one\nratio=1\n[info2]\nratio=2\n"
+               "[info3]\ndescription=three\nratio=3\n",
+               {"(USER)", "one", "three"}, 2, {"NoValue:info2"}, {"2"});
+    ExpectLoad(TCatalogKind::ckTire, "[info1]\ndescription=A\ndia=17\nwid=120\nflt=70\n", {"(USER)"}, -1,
+               {"NoValue:default"}, {""});
+    ExpectLoad(TCatalogKind::ckDriven,
+               "[GENERIC]\nNumber=3\nDEFAULT=1\n[Info1]\nDescription=43T\nRATIO=43\n"
+               "[info02]\ndescription=leading zero\n[info3]\ndescription=44T\nratio=44\n",
+               {"(USER)", "43T", "44T"}, 1, {"NoValue:info2"}, {"43"});
+    ExpectLoad(
+        TCatalogKind::ckTransmission,
+        "[generic]\nnumber=1\ndefault=1\n[info1]\ndescription=5\n1st=2.416\n2nd=1.625\n3rd=1.238\n4th=1\n",
+        {"(USER)", "5"}, 1, {}, {"2.416", "1.625", "1.238", "1.000", "0.000", "0.000"});
+    ExpectLoad(TCatalogKind::ckTire,
+               "[generic]\nnumber=1\ndefault=1\n[info1]\ndescription=T\ndia=17\nwid=120\nflt=70\n",
+               {"(USER)", "T"}, 1, {}, {"599.8"});
+    EXPECT_EQ(WriteCount, 1);  // once, from all three values
+    Context.DecimalSeparator = ',';
+    ExpectLoad(TCatalogKind::ckTransmission,
+               "[generic]\nnumber=1\ndefault=1\n[info1]\ndescription=A\n"
+               "1st=2,7686\n2nd=12\n3rd=-0,5\n4th=1e-4\n5th=0\n",
+               {"(USER)", "A"}, 1, {}, {"2,769", "12,000", "-0,500", "0,000", "0,000", "0,000"});
 }
 
 TEST_F(CatalogLoad, DefaultOutOfRangeSelectsNothingAndCallsNoHandler) {
@@ -50,27 +80,6 @@ TEST_F(CatalogLoad, NonIntegerDefaultReadsAsZero) {
     LoadCatalog(Context, "primary.ini", list);
     EXPECT_EQ(list.Index, 0);
     EXPECT_EQ(calls, 1);
-}
-
-TEST_F(CatalogLoad, MissingDescriptionIsReportedAndLaterPositionsKeepTheirSectionNumber) {
-    WriteFile("primary.ini",
-              "[generic]\nnumber=3\ndefault=2\n[info1]\ndescription=one\nratio=1\n"
-              "[info2]\nratio=2\n[info3]\ndescription=three\nratio=3\n");
-    TFakeList list;
-    LoadWired(TCatalogKind::ckPrimary, list);
-    EXPECT_EQ(Messages.Texts, Strings{"NoValue:info2"});
-    EXPECT_EQ(list.Items, (Strings{"(USER)", "one", "three"}));
-    // Position 2 shows "three" but reads the section of its position number.
-    EXPECT_EQ(Fields, Strings{"2"});
-}
-
-TEST_F(CatalogLoad, CatalogWithoutGenericHoldsOnlyUserAndAsksForDefault) {
-    WriteFile("tire.ini", "[info1]\ndescription=A\ndia=17\nwid=120\nflt=70\n");
-    TFakeList list;
-    LoadWired(TCatalogKind::ckTire, list);
-    EXPECT_EQ(list.Items, Strings{"(USER)"});
-    EXPECT_EQ(list.Index, -1);
-    EXPECT_EQ(Messages.Texts, Strings{"NoValue:default"});
 }
 
 TEST_F(CatalogLoad, MissingOrNonIntegerNumberGivesNoEntries) {
@@ -123,17 +132,6 @@ TEST_F(CatalogLoad, MessagesInterleaveWithItemsInEntryOrder) {
     Context.Messages = &recorder;
     LoadCatalog(Context, "drive.ini", recordingList);
     EXPECT_EQ(events, (Strings{"add (USER)", "msg NoValue:info1", "add B", "msg NoValue:info3", "add D"}));
-}
-
-TEST_F(CatalogLoad, NamesIgnoreLetterCaseAndEntrySectionsNeedExactNumbers) {
-    WriteFile("driven.ini",
-              "[GENERIC]\nNumber=3\nDEFAULT=1\n[Info1]\nDescription=43T\nRATIO=43\n"
-              "[info02]\ndescription=leading zero\n[info3]\ndescription=44T\nratio=44\n");
-    TFakeList list;
-    LoadWired(TCatalogKind::ckDriven, list);
-    EXPECT_EQ(list.Items, (Strings{"(USER)", "43T", "44T"}));
-    EXPECT_EQ(Messages.Texts, Strings{"NoValue:info2"});
-    EXPECT_EQ(Fields, Strings{"43"});
 }
 
 TEST_F(CatalogLoad, WithoutMessageSinkNothingIsShownAndNothingFails) {

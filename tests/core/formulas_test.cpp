@@ -51,31 +51,27 @@ TEST(Formulas, TireDiameterEdges) {
     EXPECT_EQ(TireDiameter(0, 180, 55), 198);
 }
 
-// An independent reading of the step list: long double intermediates, volatile doubles where a
-// value is stored, so the compiler cannot keep excess precision across the stores.
-double ReferenceSpeed(double rpm, double primary, double drive, double driven, double tire, double gear) {
-    const long double pi = 3.14159265358979323851L;
-    volatile double t1 = static_cast<long double>(rpm) / primary;
-    volatile double t2 = gear == 0 ? 0.0 : static_cast<double>(static_cast<long double>(t1) / gear);
-    volatile double t3 = static_cast<long double>(t2) / (static_cast<long double>(driven) / drive);
-    volatile double v = static_cast<long double>(t3) * tire * pi * 60 / 1000 / 1000;
-    return v;
-}
-
-double PlainDoubleSpeed(double rpm, double primary, double drive, double driven, double tire, double gear) {
-    return rpm / primary / gear / (driven / drive) * tire * M_PI * 60 / 1000 / 1000;
-}
-
+// Speeds worked out with exact rational arithmetic, rounding to a 64-bit mantissa after every
+// operation and to a 53-bit one where the steps store: plain double arithmetic gives another last
+// bit for each of these drive trains.
 TEST(Formulas, SpeedRoundsLikeExtendedPrecisionStoredAsDouble) {
-    int differFromPlainDouble = 0;
-    for (int k = 1; k <= 2000; ++k) {
-        const double rpm = 1000.0 * (k % 37), primary = 1.5 + k * 0.013, tire = 500 + k * 0.37;
-        const double gear = 0.6 + (k % 23) * 0.11, drive = 13 + k % 5, driven = 38 + k % 11;
-        const double v = SpeedAtRpm(rpm, primary, drive, driven, tire, gear);
-        ASSERT_EQ(v, ReferenceSpeed(rpm, primary, drive, driven, tire, gear)) << k;
-        differFromPlainDouble += v != PlainDoubleSpeed(rpm, primary, drive, driven, tire, gear);
+    struct TCase {
+        double rpm, primary, drive, driven, tire, gear, speed;
+    };
+    const TCase cases[] = {
+        {4000, 2.122, 13, 46, 571.5, 0.898, 0x1.ff3f57c72d4c5p+5},
+        {14000, 1.619, 13, 46, 592.5, 2.602, 0x1.a39305aff1a6bp+6},
+        {4000, 3.111, 17, 38, 607.7, 1.612, 0x1.46fe9fbdf42d0p+5},
+        {19000, 2.024, 14, 39, 608.2, 2.17, 0x1.640f991fccacep+7},
+        {12000, 1.666, 13, 47, 556.0, 1.174, 0x1.63b464b3d6214p+7},
+        {10000, 1.922, 14, 49, 628.0, 0.888, 0x1.8c54584bb8debp+7},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(SpeedAtRpm(c.rpm, c.primary, c.drive, c.driven, c.tire, c.gear), c.speed) << c.rpm;
+        const double plain =
+            c.rpm / c.primary / c.gear / (c.driven / c.drive) * c.tire * M_PI * 60 / 1000 / 1000;
+        EXPECT_NE(plain, c.speed) << c.rpm;  // the case tells the two precisions apart
     }
-    EXPECT_GT(differFromPlainDouble, 0);  // the sweep really tells the two precisions apart
 }
 
 }  // namespace

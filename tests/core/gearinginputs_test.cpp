@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "core/inputfields.h"
+
 namespace kgr {
 namespace {
 
 TGearingInputs Worked() {
     return {"10", "6", "8", "3", "15", "45", "600", {"2.5", "1.8", "1.4", "1.15", "1", "0"}};
-}
-
-std::string& Field(TGearingInputs& in, int i) {
-    std::string* const fields[] = {&in.MaxRpm,    &in.PBLow,      &in.PBHigh, &in.Ratio1,
-                                   &in.Ratio2drv, &in.Ratio2drvn, &in.Tire};
-    return i < 7 ? *fields[i] : in.RatioT[i - 7];
 }
 
 TEST(GearingInputs, ParsesInTableOrder) {
@@ -26,11 +22,11 @@ TEST(GearingInputs, ParsesInTableOrder) {
 
 TEST(GearingInputs, NamesTheFirstFieldThatFails) {
     for (int i = 0; i < GearingInputCount; ++i) {
-        auto in = Worked();
-        Field(in, i) = "1x";
-        EXPECT_EQ(ParseGearingInputs(in, '.').FailedField, i);
-        if (i + 1 < GearingInputCount) Field(in, i + 1) = "";
-        EXPECT_EQ(ParseGearingInputs(in, '.').FailedField, i);
+        TInputTexts texts = ToInputTexts(Worked());
+        texts[i] = "1x";
+        EXPECT_EQ(ParseGearingInputs(ToGearingInputs(texts), '.').FailedField, i);
+        if (i + 1 < GearingInputCount) texts[i + 1] = "";
+        EXPECT_EQ(ParseGearingInputs(ToGearingInputs(texts), '.').FailedField, i);
     }
     auto in = Worked();
     in.RatioT[0] = "2,5";  // the wrong separator

@@ -23,7 +23,7 @@ std::optional<TGearFigures> Figures(const kgr::TParsedInputs& in, int g, double 
 TComparison Compare(const kgr::TParsedInputs& a, const kgr::TParsedInputs& b, double kmPerUnit,
                     double cruise) {
     TComparison out;
-    for (int g = 1; g <= 6; ++g) {
+    for (int g = 1; g <= kgr::GearCount; ++g) {
         auto& gear = out.Gears[g - 1];
         gear.A = Figures(a, g, kmPerUnit, cruise);
         gear.B = Figures(b, g, kmPerUnit, cruise);

@@ -23,7 +23,7 @@ struct TGearComparison {
 };
 
 struct TComparison {
-    std::array<TGearComparison, 6> Gears;
+    std::array<TGearComparison, kgr::GearCount> Gears;
     std::optional<double> SpeedChange;  // the change in the highest gear both have
 };
 

@@ -27,7 +27,7 @@ std::string ComparisonJson(const TComparison& c, const TUnits& units, double cru
     std::ostringstream out;
     out << "{\"Units\": \"" << (units.Mph ? "mph" : "km/h") << "\", \"Cruise\": " << JsonShortest(cruise)
         << ",\n\"Gears\": [";
-    for (int g = 1; g <= 6; ++g) {
+    for (int g = 1; g <= kgr::GearCount; ++g) {
         const auto& gear = c.Gears[g - 1];
         out << (g > 1 ? ",\n" : "\n") << "  {\"Gear\": " << g << ", \"A\": " << FiguresJson(gear.A)
             << ", \"B\": " << FiguresJson(gear.B)

@@ -8,9 +8,6 @@
 
 namespace kcalc {
 
-// The texts in input table order; there must be 13.
-kgr::TGearingInputs ToInputs(const std::vector<std::string>& texts);
-
 struct TSetup {
     kgr::TParsedInputs Values;
     std::string Error;  // names the failed field; empty if the setup can be computed with
@@ -22,7 +19,7 @@ std::string ParseError(const std::vector<std::string>& texts, char separator);
 // Parses the texts; a field that does not parse, or a primary ratio or sprocket of 0, is an error.
 TSetup ParseSetup(const std::vector<std::string>& texts, char separator);
 
-// The highest gear (1 ... 6) that is not 0, or 0 if there is none.
+// The highest gear (1 ... GearCount) that is not 0, or 0 if there is none.
 int TopGear(const kgr::TParsedInputs& values);
 
 }  // namespace kcalc

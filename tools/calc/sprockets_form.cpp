@@ -1,6 +1,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "core/inputfields.h"
 #include "tools/calc/arguments.h"
 #include "tools/calc/forms.h"
 #include "tools/calc/json.h"
@@ -35,7 +36,7 @@ std::vector<TOptionSpec> SprocketSpecs(TSprocketOptions& o) {
     const auto teeth = [](std::string_view v) { return ParseRange(v, 1, kMaxTeeth); };
     const auto gear = [](std::string_view v) {
         const auto g = ParseCount(v, 1);
-        return g && *g <= 6 ? g : std::nullopt;
+        return g && *g <= kgr::GearCount ? g : std::nullopt;
     };
     return {
         SeparatorOption(o.Separator),
@@ -100,7 +101,9 @@ TOutcome RunSprocketsForm(const std::vector<std::string>& args) {
     const int gear = static_cast<int>(options.Gear.value_or(TopGear(setup.Values)));
     if (gear == 0) return {TOutcome::InputFailed, {}, Texts::NoGear};
     if (setup.Values.Gears[gear - 1] == 0)
-        return {TOutcome::InputFailed, {}, Texts::GearIsZero + std::string(Texts::FieldNames[6 + gear])};
+        return {TOutcome::InputFailed,
+                {},
+                Texts::GearIsZero + std::string(kgr::InputFields[kgr::ifRatioT1 + gear - 1].Name)};
     const TSprocketSearch search = MakeSearch(options, setup.Values, gear);
     // A change of no speed, or of one beyond the double range, leaves no target to rank against.
     if (!std::isfinite(search.TargetSpeed) || search.TargetSpeed == 0)

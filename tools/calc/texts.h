@@ -80,8 +80,4 @@ inline constexpr const char* ChangeNeedsSpeed =
 // The output failed (exit status 1).
 inline constexpr const char* CannotWrite = "cannot write the output";
 
-// The input fields by position, as the usage names them.
-inline constexpr const char* FieldNames[13] = {
-    "MAXK", "PBLOW", "PBHIGH", "PRIMARY", "DRIVE", "DRIVEN", "TIRE", "G1", "G2", "G3", "G4", "G5", "G6"};
-
 }  // namespace kcalc::Texts

@@ -35,8 +35,9 @@ deps:
 	  fi; \
 	fi
 
+# The program and its tests; the benchmarks build in their own tree (make bench).
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) > /dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRIGO_BENCH=OFF $(CMAKE_FLAGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -74,9 +75,15 @@ fuzz:
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# Fails, naming the files, when any source differs from .clang-format.
+# Fails, naming the files, when any source differs from .clang-format, or an include goes against
+# the folders' direction: core uses nothing of ours but core, chart nothing of core, app or tools,
+# and app only core and chart.
 format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	@against=$$(git grep -nE '^\s*#\s*include\s*"(app|chart|tools|tests|fuzz|bench)/' -- core; \
+	           git grep -nE '^\s*#\s*include\s*"(app|core|tools|tests|fuzz|bench)/' -- chart; \
+	           git grep -nE '^\s*#\s*include\s*"(tools|tests|fuzz|bench)/' -- app); \
+	if [ -n "$$against" ]; then echo "Includes against the dependency direction:"; echo "$$against"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-release $(BUILD)-package $(BUILD)-fuzz

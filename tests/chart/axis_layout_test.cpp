@@ -334,7 +334,8 @@ TEST_F(Chart1Axes, LabelStepMeasuresTheLowerEndFirst) {
     Render();
     TChartAxis* left = chart.LeftAxis();
     std::vector<std::string> seen;
-    chart.OnGetAxisLabel = [&](TCustomChartAxis* sender, TChartSeries* from, int index, std::string& text) {
+    chart.OnGetAxisLabel = [&](const TCustomChartAxis* sender, TChartSeries* from, int index,
+                               std::string& text) {
         EXPECT_EQ(sender, left);
         EXPECT_EQ(from, nullptr);
         EXPECT_EQ(index, -1);
@@ -346,7 +347,7 @@ TEST_F(Chart1Axes, LabelStepMeasuresTheLowerEndFirst) {
     EXPECT_EQ(seen, (std::vector<std::string>{"500", "12,000"}));
     chart.OnGetAxisLabel = nullptr;
     // Detached axes have nothing to draw on.
-    auto detached = NewSideAxis(nullptr, 2);
+    auto detached = std::make_unique<TChartAxis>(nullptr, asLeft);
     detached->PlaceLabel(10, "1,000");
     detached->DrawAxisText(10, 10, "x", 0);
 }

@@ -281,11 +281,6 @@ void TCustomChartAxis::ComputePositions() {
 
 // ---- Mapping ----
 
-TScaleMap TCustomChartAxis::Map() const {
-    const TScaleKind kind = logarithmic_ ? TScaleKind::Logarithmic : TScaleKind::Linear;
-    return {range_, pixels_, kind, logarithmicBase_, {IsHorizontal(), inverted_}};
-}
-
 // ---- Range changes ----
 
 void TCustomChartAxis::SetRange(double min, double max) {

@@ -191,7 +191,10 @@ class TCustomChartAxis {
     // StartPixel/EndPixel from the chart's PlotRect, StartPosition and EndPosition.
     void ComputePositions();
     // The scale as it stands: range, pixels, linear or logarithmic, direction.
-    TScaleMap Map() const;
+    TScaleMap Map() const {
+        const TScaleKind kind = logarithmic_ ? TScaleKind::Logarithmic : TScaleKind::Linear;
+        return {range_, pixels_, kind, logarithmicBase_, {IsHorizontal(), inverted_}};
+    }
     int XPixelOf(double value) const { return Map().XPixelOf(value); }
     int YPixelOf(double value) const { return Map().YPixelOf(value); }
     int PixelOf(double value) const { return Map().PixelOf(value); }

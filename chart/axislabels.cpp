@@ -106,7 +106,9 @@ bool TCustomChartAxis::CustomLabelValues(const std::function<void(double)>& visi
     if (!chart_ || !chart_->OnGetNextAxisLabel) return false;
     double value = range_.Min();
     bool stop = true;
-    for (int index = 0; index <= 2000; ++index) {
+    // The last label index asked for: a handler that never stops is asked 2001 times.
+    constexpr int LastCustomLabelIndex = 2000;
+    for (int index = 0; index <= LastCustomLabelIndex; ++index) {
         chart_->OnGetNextAxisLabel(this, index, value, stop);
         if (stop) return index > 0;
         if (!(range_.Min() - 1e-7 <= value && value <= range_.Max() + 1e-7)) return true;

@@ -9,6 +9,11 @@
 
 namespace {
 
+// A label count that still fits an int; quotients beyond it climb the ladder without rounding.
+constexpr double LargestLabelCount = 2147483647.0;
+// More default labels than this are not drawn at all: the step is too small for the axis.
+constexpr double MostDefaultLabels = 10000;
+
 // Visits position(j) for j = 1 ... count until it gives none. The positions must not decrease or not
 // increase with j: a run of equal positions is visited once and skipped by bisection, so that a huge
 // count costs time only per distinct pixel.
@@ -87,7 +92,7 @@ double TAxisTicker::StepFromSearch(double step, int count) const {
     // The step only climbs the ladder; a span that is not finite would climb it for ever.
     while (n > count && std::isfinite(step)) {
         const double q = map_.Range().Span() / step;
-        if (std::fabs(q) < 2147483647.0) {
+        if (std::fabs(q) < LargestLabelCount) {
             n = RoundHalfEven(q);
             if (n > count) step = NextNiceStep(step);
         } else {
@@ -127,7 +132,7 @@ void TAxisTicker::LogValues(const std::function<void(double)>& visit) const {
 
 void TAxisTicker::DefaultValues(double step, const std::function<void(double)>& visit) const {
     const TAxisRange& range = map_.Range();
-    if (!(std::fabs(range.Span() / step) < 10000)) return;
+    if (!(std::fabs(range.Span() / step) < MostDefaultLabels)) return;
     double value = range.Max();
     if (rules_.DateTime && rules_.ExactDateTime) {
         value = DateTimeFirstLabel(range.Max(), step);

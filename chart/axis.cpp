@@ -1,46 +1,14 @@
 #include "chart/axis.h"
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 #include <utility>
 
+#include "chart/axisticks.h"
 #include "chart/canvas.h"
 #include "chart/chart.h"
 #include "chart/errors.h"
 #include "chart/fonts.h"
 #include "chart/pens.h"
-
-namespace {
-
-// Pixel results are kept inside the int range so that a far-off value cannot overflow.
-int ClampToInt(long long value) {
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-constexpr double LargestPixelOffset = 2147483647.0;
-
-// Natural logarithm of a scale end; an end that is not positive counts as 0.
-double LogOfEnd(double end) {
-    return end > 0 ? std::log(end) : 0.0;
-}
-
-}  // namespace
-
-// Every pixel goes through here: neither nearbyintl (which saves and restores the floating-point
-// environment) nor floorl. Within the clamp the truncated part is exact, and so is the fraction left.
-int RoundHalfEven(long double value) {
-    if (std::isnan(value)) return 0;
-    const long double clamped = std::clamp<long double>(value, LLONG_MIN / 2, LLONG_MAX / 2);
-    auto rounded = static_cast<long long>(clamped);
-    long double fraction = clamped - static_cast<long double>(rounded);
-    if (fraction < 0) {
-        --rounded;
-        fraction += 1;
-    }
-    if (fraction > 0.5L || (fraction == 0.5L && (rounded & 1) != 0)) ++rounded;
-    return ClampToInt(rounded);
-}
 
 // ---- Title ----
 
@@ -70,13 +38,8 @@ void TChartAxisTitle::SetFont(const TFont& font) {
 
 // ---- Axis ----
 
-TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart, bool isHorizontal, bool isOtherSide, bool isDepth,
-                                   int defaultTitleAngle)
-    : chart_(chart),
-      isHorizontal_(isHorizontal),
-      isOtherSide_(isOtherSide),
-      isDepth_(isDepth),
-      defaultTitleAngle_(defaultTitleAngle) {
+TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart, TAxisSide side)
+    : chart_(chart), side_(side), tickPositions_(std::make_unique<TickPositions>()) {
     auto repaint = [this] { Repaint(); };
     axisPen_ = std::make_unique<TChartAxisPen>(repaint);
     grid_ = std::make_unique<TDottedGrayPen>(repaint);
@@ -99,7 +62,7 @@ bool TCustomChartAxis::ChartIsLoading() const {
 }
 
 double TCustomChartAxis::Extreme(bool isMin) const {
-    return chart_ ? chart_->AxisExtreme(const_cast<TCustomChartAxis*>(this), isMin, isHorizontal_) : 0.0;
+    return chart_ ? chart_->AxisExtreme(this, isMin, IsHorizontal()) : 0.0;
 }
 
 void TCustomChartAxis::SetAutomatic(bool value) {
@@ -196,7 +159,7 @@ void TCustomChartAxis::SetLogarithmic(bool value) {
     if (value && !logarithmic_) {
         if (ShowsDateTime()) throw AxisException(ChartStrings::AxisLogDateTime);
         RefreshRange();
-        if (!(rangeMin_ >= 0) || !(rangeMax_ >= 0)) throw AxisException(ChartStrings::AxisLogNegative);
+        if (!(range_.Min() >= 0) || !(range_.Max() >= 0)) throw AxisException(ChartStrings::AxisLogNegative);
     }
     Change(logarithmic_, value);
 }
@@ -266,29 +229,19 @@ void TCustomChartAxis::SetVisible(bool value) {
 // ---- Run-time state ----
 
 void TCustomChartAxis::SetRangeMin(double value) {
-    rangeMin_ = value;
-    rangeSpan_ = rangeMax_ - rangeMin_;
+    range_ = TAxisRange(value, range_.Max());
 }
 
 void TCustomChartAxis::SetRangeMax(double value) {
-    rangeMax_ = value;
-    rangeSpan_ = rangeMax_ - rangeMin_;
+    range_ = TAxisRange(range_.Min(), value);
 }
 
 void TCustomChartAxis::SetStartPixel(int value) {
-    StorePixels(value, endPixel_);
+    pixels_ = TAxisPixels(value, pixels_.End());
 }
 
 void TCustomChartAxis::SetEndPixel(int value) {
-    StorePixels(startPixel_, value);
-}
-
-void TCustomChartAxis::StorePixels(long long start, long long end) {
-    startPixel_ = ClampToInt(start);
-    endPixel_ = ClampToInt(end);
-    // Far-off positions saturate at the int limits; the length and the centre are formed wide.
-    lengthPixels_ = ClampToInt(static_cast<long long>(endPixel_) - startPixel_);
-    centerPixel_ = static_cast<int>((static_cast<long long>(startPixel_) + endPixel_) / 2);
+    pixels_ = TAxisPixels(pixels_.Start(), value);
 }
 
 // ---- Scale ----
@@ -296,90 +249,37 @@ void TCustomChartAxis::StorePixels(long long start, long long end) {
 void TCustomChartAxis::RefreshRange() {
     if (automatic_ || automaticMaximum_) maximum_ = Extreme(false);
     if (automatic_ || automaticMinimum_) minimum_ = Extreme(true);
-    rangeMax_ = maximum_;
-    rangeMin_ = minimum_;
-    rangeSpan_ = rangeMax_ - rangeMin_;
+    range_ = TAxisRange(minimum_, maximum_);
 }
 
 void TCustomChartAxis::FitRangeToMargins(int left, int top, int right, int bottom) {
-    const int startMargin = isHorizontal_ ? left : top;
-    const int endMargin = isHorizontal_ ? right : bottom;
+    const int startMargin = IsHorizontal() ? left : top;
+    const int endMargin = IsHorizontal() ? right : bottom;
     // Without margins the range stays exactly as it is (also a reversed one).
     if (startMargin == 0 && endMargin == 0) return;
-    const int s0 = startPixel_;
-    const int e0 = endPixel_;
-    StorePixels(static_cast<long long>(s0) + startMargin, static_cast<long long>(e0) - endMargin);
-    const bool roomLeft = lengthPixels_ >= 1;
-    const double a = ValueAtPixel(s0);
-    const double b = ValueAtPixel(e0);
-    StorePixels(s0, e0);  // back to the full axis (also without a chart)
+    const TAxisPixels full = pixels_;
+    pixels_ = TAxisPixels(static_cast<long long>(full.Start()) + startMargin,
+                          static_cast<long long>(full.End()) - endMargin);
+    const bool roomLeft = pixels_.Length() >= 1;
+    const double a = ValueAtPixel(full.Start());
+    const double b = ValueAtPixel(full.End());
+    pixels_ = full;  // back to the full axis (also without a chart)
     ComputePositions();
     // Margins that leave no pixel between them would collapse the scale to 0: it stays as it is.
     if (!roomLeft) return;
-    rangeMin_ = std::min(a, b);
-    rangeMax_ = std::max(a, b);
-    rangeSpan_ = rangeMax_ - rangeMin_;
+    range_ = TAxisRange(std::min(a, b), std::max(a, b));
 }
 
 void TCustomChartAxis::ComputePositions() {
     if (!chart_) return;
     const TRect plot = chart_->PlotRect();
-    const long long base = isHorizontal_ ? plot.Left : plot.Top;
-    const int size = isHorizontal_ ? chart_->PlotWidth() : chart_->PlotHeight();
-    StorePixels(base + RoundHalfEven(size * 0.01L * startPosition_),
-                base + RoundHalfEven(size * 0.01L * endPosition_));
+    const long long base = IsHorizontal() ? plot.Left : plot.Top;
+    const int size = IsHorizontal() ? chart_->PlotWidth() : chart_->PlotHeight();
+    pixels_ = TAxisPixels(base + RoundHalfEven(size * 0.01L * startPosition_),
+                          base + RoundHalfEven(size * 0.01L * endPosition_));
 }
 
 // ---- Mapping ----
-
-std::optional<long long> TCustomChartAxis::ScaleOffset(double value) const {
-    double t = 0;
-    if (logarithmic_) {
-        const double logMin = LogOfEnd(rangeMin_);
-        const double logSpan = LogOfEnd(rangeMax_) - logMin;
-        if (logSpan == 0) return std::nullopt;
-        if (!(value > 0)) return 0;  // the low end of the scale
-        t = static_cast<double>((std::log(value) - logMin) * static_cast<long double>(lengthPixels_) /
-                                logSpan);
-    } else {
-        if (rangeSpan_ == 0) return std::nullopt;
-        t = static_cast<double>((static_cast<long double>(value) - rangeMin_) * lengthPixels_ / rangeSpan_);
-    }
-    if (!(std::fabs(t) < LargestPixelOffset)) return std::nullopt;
-    return RoundHalfEven(t);
-}
-
-int TCustomChartAxis::XPixelOf(double value) const {
-    const auto offset = ScaleOffset(value);
-    if (!offset) return centerPixel_;
-    return ClampToInt(inverted_ ? endPixel_ - *offset : startPixel_ + *offset);
-}
-
-int TCustomChartAxis::YPixelOf(double value) const {
-    const auto offset = ScaleOffset(value);
-    if (!offset) return centerPixel_;
-    return ClampToInt(inverted_ ? startPixel_ + *offset : endPixel_ - *offset);
-}
-
-double TCustomChartAxis::ValueAtPixel(int pixel) const {
-    if (lengthPixels_ < 1) return 0;
-    // Pixels from the start of the axis, or from its end when inverted.
-    const long long along =
-        inverted_ ? endPixel_ - static_cast<long long>(pixel) : pixel - static_cast<long long>(startPixel_);
-    if (!logarithmic_) {
-        // Horizontal axes count up from RangeMin, vertical ones down from RangeMax, so that the
-        // pixel of that end gives the end exactly.
-        const double d = static_cast<double>(along * static_cast<long double>(rangeSpan_) / lengthPixels_);
-        return isHorizontal_ ? rangeMin_ + d : rangeMax_ - d;
-    }
-    // Offset of the pixel from the pixel of RangeMin.
-    const long long offset = isHorizontal_ ? along : lengthPixels_ - along;
-    const double logMin = LogOfEnd(rangeMin_);
-    const double logSpan = LogOfEnd(rangeMax_) - logMin;
-    if (logSpan == 0 || offset == 0) return rangeMin_;
-    if (offset == lengthPixels_) return rangeMax_;
-    return std::exp(logMin + static_cast<double>(offset) * logSpan / lengthPixels_);
-}
 
 // ---- Range changes ----
 
@@ -406,21 +306,8 @@ void TCustomChartAxis::ShiftRange(bool checkLimits, double delta) {
 
 // ---- Axis classes ----
 
-TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel* chart) : TCustomChartAxis(chart, false, true, true, 0) {
+TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel* chart) : TCustomChartAxis(chart, asDepth) {
     SetVisible(false);
-}
-
-std::unique_ptr<TChartAxis> NewSideAxis(TCustomAxisPanel* chart, int index) {
-    switch (index) {
-        case 0:
-            return std::make_unique<TChartAxis>(chart, true, false, false, 0);
-        case 1:
-            return std::make_unique<TChartAxis>(chart, true, true, false, 0);
-        case 2:
-            return std::make_unique<TChartAxis>(chart, false, false, false, 90);
-        default:
-            return std::make_unique<TChartAxis>(chart, false, true, false, 270);
-    }
 }
 
 void ShiftAxesForWheelStep(TCustomAxisPanel& chart, bool stepDown) {

@@ -1,13 +1,16 @@
 // Chart axes: the scale (fixed or taken from the series), value <-> pixel mapping, label steps,
 // label values and texts, and the bands and painting of an axis around the chart rectangle.
+// The class is the axis' public face; its scale map lives in axisscale, its steps, label values
+// and minor ticks in axisticks, its bands and painting in axispaint.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "chart/axisscale.h"
 #include "chart/chartfwd.h"
 #include "chart/storechanged.h"
 
@@ -17,16 +20,24 @@ class TDottedGrayPen;
 class TDarkGrayPen;
 class TChartHiddenPen;
 class TickPositions;
+class TAxisTicker;
+
+// Where an axis lies: a side of the chart rectangle, or the depth of a 3-D chart.
+enum TAxisSide : std::uint8_t { asBottom, asTop, asLeft, asRight, asDepth };
+
+// The chart creates one axis per TAxisSide, in that order, at the head of its axis list; only these
+// take bands from the chart rectangle, axes added after them just place themselves.
+constexpr std::size_t StandardAxisCount = asDepth + 1;
 
 // What the labels of an axis show.
 enum TAxisLabelStyle : std::uint8_t { talAuto, talNone, talValue, talMark, talText };
 
 // The chart's label events. OnGetAxisLabel may replace the text of a label (series is null and
 // valueIndex -1 for value labels); OnGetNextAxisLabel supplies custom label values one by one.
-using TAxisOnGetLabel = std::function<void(TCustomChartAxis* sender, TChartSeries* series, int valueIndex,
-                                           std::string& labelText)>;
+using TAxisOnGetLabel = std::function<void(const TCustomChartAxis* sender, TChartSeries* series,
+                                           int valueIndex, std::string& labelText)>;
 using TAxisOnGetNextLabel =
-    std::function<void(TCustomChartAxis* sender, int labelIndex, double& labelValue, bool& stop)>;
+    std::function<void(const TCustomChartAxis* sender, int labelIndex, double& labelValue, bool& stop)>;
 
 // The title of an axis: caption, angle and font.
 class TChartAxisTitle {
@@ -55,17 +66,19 @@ class TChartAxisTitle {
 class TCustomChartAxis {
   public:
     // chart may be null (a detached axis: no series, no repaint, never loading).
-    TCustomChartAxis(TCustomAxisPanel* chart, bool isHorizontal, bool isOtherSide, bool isDepth,
-                     int defaultTitleAngle);
+    TCustomChartAxis(TCustomAxisPanel* chart, TAxisSide side);
     virtual ~TCustomChartAxis();
     TCustomChartAxis(const TCustomChartAxis&) = delete;
     TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
 
     TCustomAxisPanel* ParentChart() const { return chart_; }
-    bool IsHorizontal() const { return isHorizontal_; }
-    bool IsOtherSide() const { return isOtherSide_; }
-    bool IsDepth() const { return isDepth_; }
-    int DefaultTitleAngle() const { return defaultTitleAngle_; }
+    TAxisSide Side() const { return side_; }
+    bool IsHorizontal() const { return side_ == asBottom || side_ == asTop; }
+    // The top, right and depth axes lie on the far side of the chart from the bottom and left ones.
+    bool IsOtherSide() const { return side_ == asTop || side_ == asRight || side_ == asDepth; }
+    bool IsDepth() const { return side_ == asDepth; }
+    // Titles read upwards on the left axis and downwards on the right one.
+    int DefaultTitleAngle() const { return side_ == asLeft ? 90 : (side_ == asRight ? 270 : 0); }
 
     // ---- Published properties ----
     bool Automatic() const { return automatic_; }
@@ -147,18 +160,18 @@ class TCustomChartAxis {
     void SetVisible(bool value);
 
     // ---- Run-time state ----
-    double RangeMin() const { return rangeMin_; }
-    double RangeMax() const { return rangeMax_; }
-    double RangeSpan() const { return rangeSpan_; }
+    double RangeMin() const { return range_.Min(); }
+    double RangeMax() const { return range_.Max(); }
+    double RangeSpan() const { return range_.Span(); }
     // Sets RangeMin/RangeMax (and RangeSpan) directly, as a layout would.
     void SetRangeMin(double value);
     void SetRangeMax(double value);
     bool IsDateTimeAxis() const { return isDateTimeAxis_; }
     void SetIsDateTimeAxis(bool value) { isDateTimeAxis_ = value; }
-    int StartPixel() const { return startPixel_; }
-    int EndPixel() const { return endPixel_; }
-    int LengthPixels() const { return lengthPixels_; }
-    int CenterPixel() const { return centerPixel_; }
+    int StartPixel() const { return pixels_.Start(); }
+    int EndPixel() const { return pixels_.End(); }
+    int LengthPixels() const { return pixels_.Length(); }
+    int CenterPixel() const { return pixels_.Center(); }
     // Sets StartPixel/EndPixel and the derived LengthPixels and CenterPixel.
     void SetStartPixel(int value);
     void SetEndPixel(int value);
@@ -177,10 +190,15 @@ class TCustomChartAxis {
     void FitRangeToMargins(int left, int top, int right, int bottom);
     // StartPixel/EndPixel from the chart's PlotRect, StartPosition and EndPosition.
     void ComputePositions();
-    int XPixelOf(double value) const;
-    int YPixelOf(double value) const;
-    int PixelOf(double value) const { return isHorizontal_ ? XPixelOf(value) : YPixelOf(value); }
-    double ValueAtPixel(int pixel) const;
+    // The scale as it stands: range, pixels, linear or logarithmic, direction.
+    TScaleMap Map() const {
+        const TScaleKind kind = logarithmic_ ? TScaleKind::Logarithmic : TScaleKind::Linear;
+        return {range_, pixels_, kind, logarithmicBase_, {IsHorizontal(), inverted_}};
+    }
+    int XPixelOf(double value) const { return Map().XPixelOf(value); }
+    int YPixelOf(double value) const { return Map().YPixelOf(value); }
+    int PixelOf(double value) const { return Map().PixelOf(value); }
+    double ValueAtPixel(int pixel) const { return Map().ValueAtPixel(pixel); }
 
     // Fixes both ends (swapped when min > max; at least 1e-10 apart).
     void SetRange(double min, double max);
@@ -221,14 +239,9 @@ class TCustomChartAxis {
 
   private:
     bool ChartIsLoading() const;
-    // Sets StartPixel and EndPixel (saturated at the int limits), LengthPixels and CenterPixel.
-    void StorePixels(long long start, long long end);
-    // Pixels from the pixel of RangeMin along the scale; none when the value maps to the centre.
-    std::optional<long long> ScaleOffset(double value) const;
     double Extreme(bool isMin) const;
-    double StepFromSearch(double step, int count) const;
-    void DefaultLabelValues(double step, const std::function<void(double)>& visit) const;
-    void LogLabelValues(const std::function<void(double)>& visit) const;
+    // The label steps, label values and minor ticks of the current scale and settings.
+    TAxisTicker Ticker() const;
     bool CustomLabelValues(const std::function<void(double)>& visit) const;
     void RunLabelPass(double step);
     void PlaceSeriesLabels(TAxisLabelStyle style);
@@ -247,18 +260,9 @@ class TCustomChartAxis {
     void DrawTicksAndGrid(const TickPositions& ticks) const;
     void DrawTick(int pixel, int offset, long long length) const;
     void DrawGridLine(int pixel) const;
-    void MinorPositions(const TickPositions& ticks, const std::function<void(int)>& visit) const;
-    // The minor positions above the label at tick on a logarithmic axis.
-    void LogMinorRun(int tick, const std::function<void(long long)>& use) const;
-    // Up to this many minor ticks per label are stepped one by one on a logarithmic axis; more are
-    // found by bisection over runs of equal pixels.
-    static constexpr int PlainMinorCount = 1000;
 
     TCustomAxisPanel* chart_;
-    bool isHorizontal_;
-    bool isOtherSide_;
-    bool isDepth_;
-    int defaultTitleAngle_;
+    TAxisSide side_;
 
     bool automatic_ = true;
     bool automaticMaximum_ = true;
@@ -300,18 +304,14 @@ class TCustomChartAxis {
     int titleSize_ = 0;
     bool visible_ = true;
 
-    double rangeMin_ = 0;
-    double rangeMax_ = 0;
-    double rangeSpan_ = 0;
+    TAxisRange range_;
     bool isDateTimeAxis_ = false;
-    int startPixel_ = 0;
-    int endPixel_ = 0;
-    int lengthPixels_ = 0;
-    int centerPixel_ = 0;
+    TAxisPixels pixels_;
     int axisPixel_ = 0;
     int labelsPixel_ = 0;
     int titlePixel_ = 0;
-    TickPositions* ticksInPaint_ = nullptr;  // the positions of the PaintAxis in progress
+    // The positions the last PaintAxis recorded; made empty when the next one starts.
+    std::unique_ptr<TickPositions> tickPositions_;
 };
 
 // One of the four side axes.
@@ -325,13 +325,6 @@ class TChartDepthAxis : public TCustomChartAxis {
   public:
     explicit TChartDepthAxis(TCustomAxisPanel* chart);
 };
-
-// Creates one of the chart's five axes by its index in the chart's axis list
-// (0 bottom, 1 top, 2 left, 3 right; the depth axis has its own class).
-std::unique_ptr<TChartAxis> NewSideAxis(TCustomAxisPanel* chart, int index);
-
-// Round to the nearest integer, halves to the even neighbour.
-int RoundHalfEven(long double value);
 
 // The mouse wheel: shifts every vertical axis of the chart by 3 % of its span, up for a step down.
 void ShiftAxesForWheelStep(TCustomAxisPanel& chart, bool stepDown);

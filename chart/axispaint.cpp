@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
-#include <optional>
 
 #include "chart/axis.h"
 #include "chart/axislabels.h"
+#include "chart/axisticks.h"
 #include "chart/canvas.h"
 #include "chart/chart.h"
 #include "chart/series.h"
@@ -22,9 +21,8 @@ struct TextPlacement {
     int ShiftY = 0;
 };
 
-enum class Side { Bottom, Top, Left, Right };
-
-TextPlacement PlacementFor(Side side, int angle) {
+// One entry per side, in TAxisSide's order.
+TextPlacement PlacementFor(TAxisSide side, int angle) {
     const int ct = TA_CENTER | TA_TOP;
     const int cb = TA_CENTER | TA_BOTTOM;
     const int lt = TA_LEFT | TA_TOP;
@@ -83,59 +81,14 @@ class LabelEventPause {
     TAxisOnGetLabel saved_;
 };
 
-// Clears the axis' pointer to the tick positions of a paint when the paint ends.
-class PaintTicks {
-  public:
-    explicit PaintTicks(TickPositions*& slot) : slot_(slot) { slot_ = &positions_; }
-    ~PaintTicks() { slot_ = nullptr; }
-    PaintTicks(const PaintTicks&) = delete;
-    PaintTicks& operator=(const PaintTicks&) = delete;
-    const TickPositions& Positions() const { return positions_; }
-
-  private:
-    TickPositions*& slot_;
-    TickPositions positions_;
-};
-
-Side SideOf(const TCustomChartAxis& axis) {
-    if (axis.IsHorizontal()) return axis.IsOtherSide() ? Side::Top : Side::Bottom;
-    return axis.IsOtherSide() ? Side::Right : Side::Left;
-}
-
 // Whether text at this angle runs along the axis, so that its depth across the axis is one line.
 bool RunsAlongAxis(bool isHorizontal, int angle) {
     return isHorizontal ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
 }
 
-// Visits position(j) for j = 1 ... count until it gives none. The positions must not decrease or not
-// increase with j: a run of equal positions is visited once and skipped by bisection, so that a huge
-// count costs time only per distinct pixel.
-// Callables are taken as they are: a std::function of these lambdas would allocate on every run.
-template <class Position, class Visit>
-void VisitMonotonicRun(int count, const Position& position, const Visit& visit) {
-    long long j = 1;
-    while (j <= count) {
-        const std::optional<long long> p = position(static_cast<int>(j));
-        if (!p) return;
-        visit(*p);
-        long long same = j;  // the last j known to give p
-        long long stride = 1;
-        long long beyond = j + 1;
-        while (beyond <= count && position(static_cast<int>(beyond)) == p) {
-            same = beyond;
-            stride *= 2;
-            beyond = same + stride;
-        }
-        beyond = std::min<long long>(beyond, static_cast<long long>(count) + 1);
-        while (beyond - same > 1) {
-            const long long middle = same + (beyond - same) / 2;
-            if (position(static_cast<int>(middle)) == p)
-                same = middle;
-            else
-                beyond = middle;
-        }
-        j = same + 1;
-    }
+// The side an axis is laid out on; the depth axis counts as the far vertical one, the right.
+TAxisSide PlotSide(TAxisSide side) {
+    return side == asDepth ? asRight : side;
 }
 
 }  // namespace
@@ -143,12 +96,13 @@ void VisitMonotonicRun(int count, const Position& position, const Visit& visit) 
 // ---- Sides ----
 
 int TCustomChartAxis::EdgeOf(const TRect& rect) const {
-    switch (SideOf(*this)) {
-        case Side::Bottom:
+    const TAxisSide side = PlotSide(side_);
+    switch (side) {
+        case asBottom:
             return rect.Bottom;
-        case Side::Top:
+        case asTop:
             return rect.Top;
-        case Side::Left:
+        case asLeft:
             return rect.Left;
         default:
             return rect.Right;
@@ -156,17 +110,18 @@ int TCustomChartAxis::EdgeOf(const TRect& rect) const {
 }
 
 void TCustomChartAxis::ShrinkOnSide(TRect& rect, int n) const {
-    switch (SideOf(*this)) {
-        case Side::Bottom:
+    const TAxisSide side = PlotSide(side_);
+    switch (side) {
+        case asBottom:
             rect.Bottom = Saturated(static_cast<long long>(rect.Bottom) - n);
             break;
-        case Side::Top:
+        case asTop:
             rect.Top = Saturated(static_cast<long long>(rect.Top) + n);
             break;
-        case Side::Left:
+        case asLeft:
             rect.Left = Saturated(static_cast<long long>(rect.Left) + n);
             break;
-        case Side::Right:
+        default:  // the right axis
             rect.Right = Saturated(static_cast<long long>(rect.Right) - n);
             break;
     }
@@ -174,25 +129,25 @@ void TCustomChartAxis::ShrinkOnSide(TRect& rect, int n) const {
 
 // Moving outward: down for the bottom axis, up for the top, left for the left, right for the right.
 int TCustomChartAxis::OutwardOf(int anchor, int n) const {
-    const Side side = SideOf(*this);
+    const TAxisSide side = PlotSide(side_);
     const long long a = anchor;
-    return Saturated(side == Side::Bottom || side == Side::Right ? a + n : a - n);
+    return Saturated(side == asBottom || side == asRight ? a + n : a - n);
 }
 
 int TCustomChartAxis::Offset(const TRect& rect, int anchor) const {
     if (positionPercent_ == 0) return anchor;
-    const long long extent = isHorizontal_ ? static_cast<long long>(rect.Bottom) - rect.Top
-                                           : static_cast<long long>(rect.Right) - rect.Left;
+    const long long extent = IsHorizontal() ? static_cast<long long>(rect.Bottom) - rect.Top
+                                            : static_cast<long long>(rect.Right) - rect.Left;
     const long long shift = RoundHalfEven(0.01L * positionPercent_ * extent);
-    const Side side = SideOf(*this);
-    return Saturated(side == Side::Bottom || side == Side::Right ? anchor - shift : anchor + shift);
+    const TAxisSide side = PlotSide(side_);
+    return Saturated(side == asBottom || side == asRight ? anchor - shift : anchor + shift);
 }
 
 // ---- Bands ----
 
 void TCustomChartAxis::ComputeBands(TRect& rect, bool shrink) {
     isDateTimeAxis_ = ShowsDateTime();
-    if (isDepth_) {
+    if (IsDepth()) {
         if (shrink) titlePixel_ = rect.Right;
         return;
     }
@@ -227,7 +182,7 @@ int TCustomChartAxis::LabelsBandSize() {
     if (labelsSize_ != 0) return labelsSize_;
     if (!chart_) return 0;
     chart_->UseFont(*labelsFont_);
-    if (RunsAlongAxis(isHorizontal_, labelsAngle_)) return chart_->Surface()->LineHeight();
+    if (RunsAlongAxis(IsHorizontal(), labelsAngle_)) return chart_->Surface()->LineHeight();
     switch (EffectiveLabelStyle()) {
         case talValue:
             return WidestValueLabel();
@@ -255,18 +210,18 @@ int TCustomChartAxis::TitleBandSize() const {
     if (titleSize_ != 0) return titleSize_;
     if (!chart_) return 0;
     chart_->UseFont(*title_->Font());
-    if (RunsAlongAxis(isHorizontal_, title_->Angle())) return chart_->Surface()->LineHeight();
+    if (RunsAlongAxis(IsHorizontal(), title_->Angle())) return chart_->Surface()->LineHeight();
     return chart_->Surface()->MeasureWidth(title_->Caption());
 }
 
 int TCustomChartAxis::WidestValueLabel() {
     if (!chart_) return 0;
-    double lo = rangeMin_;
-    double hi = rangeMax_;
+    double lo = range_.Min();
+    double hi = range_.Max();
     if ((ShowsDateTime() && exactDateTime_) || roundFirstLabel_) {
         const double step = ComputeLabelStep();
-        lo = std::trunc(rangeMin_ / step) * step;
-        hi = std::trunc(rangeMax_ / step) * step;
+        lo = std::trunc(range_.Min() / step) * step;
+        hi = std::trunc(range_.Max() / step) * step;
     }
     LabelEventPause pause(chart_);
     int lines = 0;
@@ -279,16 +234,16 @@ int TCustomChartAxis::WidestValueLabel() {
 
 void TCustomChartAxis::PaintAxis(bool placeAxisLine) {
     // The depth axis only paints in 3-D, which this chart engine does not draw.
-    if (isDepth_ || !chart_) return;
+    if (IsDepth() || !chart_) return;
     isDateTimeAxis_ = ShowsDateTime();
     chart_->UseFont(*labelsFont_);
     const double step = ComputeLabelStep();
     const TRect plot = chart_->PlotRect();
     if (placeAxisLine) axisPixel_ = Offset(plot, EdgeOf(plot));
     if (!title_->Caption().empty()) DrawTitle();
-    PaintTicks ticks(ticksInPaint_);
+    tickPositions_->Clear();
     RunLabelPass(step);
-    DrawTicksAndGrid(ticks.Positions());
+    DrawTicksAndGrid(*tickPositions_);
 }
 
 void TCustomChartAxis::UseTextFont(const TFont& font) {
@@ -300,9 +255,9 @@ void TCustomChartAxis::UseTextFont(const TFont& font) {
 
 void TCustomChartAxis::PlaceLabel(int pixel, const std::string& text) {
     if (!chart_) return;
-    if (tickOnLabelsOnly_ && ticksInPaint_) ticksInPaint_->Add(pixel);
+    if (tickOnLabelsOnly_) tickPositions_->Add(pixel);
     UseTextFont(*labelsFont_);
-    if (isHorizontal_)
+    if (IsHorizontal())
         DrawAxisText(pixel, labelsPixel_, text, labelsAngle_);
     else
         DrawAxisText(labelsPixel_, pixel, text, labelsAngle_);
@@ -310,22 +265,22 @@ void TCustomChartAxis::PlaceLabel(int pixel, const std::string& text) {
 
 void TCustomChartAxis::DrawTitle() {
     UseTextFont(*title_->Font());
-    if (isHorizontal_)
-        DrawAxisText(centerPixel_, titlePixel_, title_->Caption(), title_->Angle());
+    if (IsHorizontal())
+        DrawAxisText(pixels_.Center(), titlePixel_, title_->Caption(), title_->Angle());
     else
-        DrawAxisText(titlePixel_, centerPixel_, title_->Caption(), title_->Angle());
+        DrawAxisText(titlePixel_, pixels_.Center(), title_->Caption(), title_->Angle());
 }
 
 int TCustomChartAxis::DepthOfSide() const {
-    return isOtherSide_ ? chart_->Depth3D() : 0;
+    return IsOtherSide() ? chart_->Depth3D() : 0;
 }
 
 void TCustomChartAxis::DrawAxisText(int x, int y, const std::string& text, int angle) {
+    const TAxisSide side = PlotSide(side_);
     if (!chart_) return;
     TChartCanvas3D* surface = chart_->Surface();
     const int height = surface->LineHeight();
     const int half = height / 2;
-    const Side side = SideOf(*this);
     const TextPlacement placement = PlacementFor(side, angle);
     // Anchors may sit at the int limits: the shifts are formed wide.
     long long cx = x + static_cast<long long>(placement.ShiftX) * half;
@@ -336,20 +291,20 @@ void TCustomChartAxis::DrawAxisText(int x, int y, const std::string& text, int a
     const int fh = angle == 180 || angle == 270 ? -height : height;
     const long long block = static_cast<long long>(fh) * n;
     const long long centred = RoundHalfEven(fh * 0.5L * (n + 1));
-    if (isHorizontal_) {
+    if (IsHorizontal()) {
         if (angle == 0)
-            cy -= side == Side::Top ? block : fh;
+            cy -= side == asTop ? block : fh;
         else if (angle == 180)
-            cy -= side == Side::Top ? fh : block;
+            cy -= side == asTop ? fh : block;
         else if (angle == 90 || angle == 270)
             cx -= centred;
     } else {
         if (angle == 0 || angle == 180)
             cy -= centred;
         else if (angle == 90)
-            cx -= side == Side::Right ? fh : block;
+            cx -= side == asRight ? fh : block;
         else if (angle == 270)
-            cx -= side == Side::Right ? block : fh;
+            cx -= side == asRight ? block : fh;
     }
     size_t begin = 0;
     while (begin < text.size()) {
@@ -371,23 +326,22 @@ void TCustomChartAxis::DrawAxisText(int x, int y, const std::string& text, int a
 // ---- Ticks and grid ----
 
 void TCustomChartAxis::DrawTick(int pixel, int offset, long long length) const {
+    const TAxisSide side = PlotSide(side_);
     TChartCanvas3D* surface = chart_->Surface();
-    const Side side = SideOf(*this);
     long long o = offset;
-    if (side == Side::Bottom || side == Side::Left)
-        o += chart_->WallSize(const_cast<TCustomChartAxis*>(this));
+    if (side == asBottom || side == asLeft) o += chart_->WallSize(this);
     const long long a = axisPixel_;
     switch (side) {
-        case Side::Bottom:
+        case asBottom:
             surface->DrawVerticalZ(pixel, Saturated(a + o), Saturated(a + o + length), 0);
             break;
-        case Side::Top:
+        case asTop:
             surface->DrawVerticalZ(pixel, Saturated(a - o), Saturated(a - o - length), DepthOfSide());
             break;
-        case Side::Left:
+        case asLeft:
             surface->DrawHorizontalZ(Saturated(a - o), Saturated(a - o - length), pixel, 0);
             break;
-        case Side::Right:
+        default:  // the right axis
             surface->DrawHorizontalZ(Saturated(a + o), Saturated(a + o + length), pixel, DepthOfSide());
             break;
     }
@@ -395,30 +349,30 @@ void TCustomChartAxis::DrawTick(int pixel, int offset, long long length) const {
 
 void TCustomChartAxis::DrawGridLine(int pixel) const {
     const TRect plot = chart_->PlotRect();
-    if (isHorizontal_)
+    if (IsHorizontal())
         chart_->Surface()->DrawVertical(pixel, plot.Top, plot.Bottom);
     else
         chart_->Surface()->DrawHorizontal(plot.Left, plot.Right, pixel);
 }
 
 void TCustomChartAxis::DrawAxisLine() const {
+    const TAxisSide side = PlotSide(side_);
     TChartCanvas3D* surface = chart_->Surface();
-    auto* self = const_cast<TCustomChartAxis*>(this);
-    const int w = chart_->WallSize(self);
-    switch (SideOf(*this)) {
-        case Side::Bottom:
-            surface->DrawHorizontalZ(startPixel_ - chart_->WallSize(chart_->LeftAxis()), endPixel_,
+    const int w = chart_->WallSize(this);
+    switch (side) {
+        case asBottom:
+            surface->DrawHorizontalZ(pixels_.Start() - chart_->WallSize(chart_->LeftAxis()), pixels_.End(),
                                      axisPixel_ + w, 0);
             break;
-        case Side::Top:
-            surface->DrawHorizontalZ(startPixel_, endPixel_, axisPixel_, DepthOfSide());
+        case asTop:
+            surface->DrawHorizontalZ(pixels_.Start(), pixels_.End(), axisPixel_, DepthOfSide());
             break;
-        case Side::Left:
-            surface->DrawVerticalZ(axisPixel_ - w, startPixel_,
-                                   endPixel_ + chart_->WallSize(chart_->BottomAxis()), 0);
+        case asLeft:
+            surface->DrawVerticalZ(axisPixel_ - w, pixels_.Start(),
+                                   pixels_.End() + chart_->WallSize(chart_->BottomAxis()), 0);
             break;
-        case Side::Right:
-            surface->DrawVerticalZ(axisPixel_, startPixel_, endPixel_, DepthOfSide());
+        default:  // the right axis
+            surface->DrawVerticalZ(axisPixel_, pixels_.Start(), pixels_.End(), DepthOfSide());
             break;
     }
 }
@@ -456,76 +410,21 @@ void TCustomChartAxis::DrawTicksAndGrid(const TickPositions& ticks) const {
             DrawTick(ticks[i], -1, -static_cast<long long>(tickInnerLength_));
     }
     if (ticks.Count() == 0) return;
+    const TAxisTicker ticker = Ticker();
     if (minorTicks_->Visible()) {
         surface->UsePen(*minorTicks_);
-        MinorPositions(ticks, [this](int p) { DrawTick(p, 1, minorTickLength_); });
+        ticker.ForEachMinorPosition(ticks, minorTickCount_,
+                                    [this](int p) { DrawTick(p, 1, minorTickLength_); });
     }
     if (minorGrid_->Visible()) {
         surface->UsePen(*minorGrid_);
-        MinorPositions(ticks, [this](int p) { DrawGridLine(p); });
-    }
-}
-
-void TCustomChartAxis::MinorPositions(const TickPositions& ticks,
-                                      const std::function<void(int)>& visit) const {
-    const int k = minorTickCount_;
-    const int n = ticks.Count();
-    if (k < 1) return;
-    const auto use = [&](long long p) {
-        if (startPixel_ < p && p < endPixel_) visit(static_cast<int>(p));
-    };
-    if (logarithmic_) {
-        for (int i = 1; i < n; ++i) LogMinorRun(ticks[i - 1], use);
-        return;
-    }
-    // tick - Round(j x s) for j = 1 ... k; a run away from the labels ends where it cannot reach the axis.
-    const auto run = [&](long long tick, double s, bool outward) {
-        const long double reach = std::llabs(lengthPixels_) + std::llabs(tick - centerPixel_) + 1;
-        VisitMonotonicRun(
-            k,
-            [&](int j) -> std::optional<long long> {
-                const long double offset = j * static_cast<long double>(s);
-                if (outward && std::fabs(offset) > reach) return std::nullopt;
-                return tick - RoundHalfEven(offset);
-            },
-            use);
-    };
-    const auto spacing = [&](int i) {
-        return (static_cast<long long>(ticks[i]) - ticks[i - 1]) * 1.0 / (k + 1.0);
-    };
-    if (n > 1) {
-        run(ticks[0], spacing(1), true);
-        run(ticks[n - 1], -spacing(1), true);
-    }
-    for (int i = 1; i < n; ++i) run(ticks[i], spacing(i), false);
-}
-
-void TCustomChartAxis::LogMinorRun(int tick, const std::function<void(long long)>& use) const {
-    const int k = minorTickCount_;
-    const double first = ValueAtPixel(tick);
-    const double d = (logarithmicBase_ * first - first) / (k + 1.0);
-    if (k > PlainMinorCount) {
-        VisitMonotonicRun(
-            k,
-            [&](int j) -> std::optional<long long> {
-                const double v = first + j * d;
-                if (v > rangeMax_) return std::nullopt;
-                return PixelOf(v);
-            },
-            use);
-        return;
-    }
-    double v = first;
-    for (int j = 1; j <= k; ++j) {
-        v = v + d;
-        if (v > rangeMax_) break;
-        use(PixelOf(v));
+        ticker.ForEachMinorPosition(ticks, minorTickCount_, [this](int p) { DrawGridLine(p); });
     }
 }
 
 // ---- The chart's layout ----
 
-bool IsAxisShown(const TCustomAxisPanel& chart, TCustomChartAxis* axis) {
+bool IsAxisShown(const TCustomAxisPanel& chart, const TCustomChartAxis* axis) {
     if (!chart.AxisVisible() || !axis->Visible()) return false;
     if (axis->IsDepth()) return chart.View3D();
     bool shown = true;
@@ -547,7 +446,7 @@ void LayoutAxes(TCustomAxisPanel& chart) {
     for (size_t i = 0; i < axes.size(); ++i) {
         if (!IsAxisShown(chart, axes[i])) continue;
         TRect q = r;
-        axes[i]->ComputeBands(q, i < 5);
+        axes[i]->ComputeBands(q, i < StandardAxisCount);
         // An axis whose bands leave nothing of the rectangle does not take them.
         if (!IsIntersectionEmpty(q, r)) r = Intersection(q, r);
     }

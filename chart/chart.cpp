@@ -15,10 +15,10 @@
 TCustomAxisPanel::TCustomAxisPanel(QWidget* parent)
     : TCustomChartPanelExtended(parent),
       seriesList_(std::make_unique<TChartSeriesList>(this)),
-      bottomAxis_(NewSideAxis(this, 0)),
-      topAxis_(NewSideAxis(this, 1)),
-      leftAxis_(NewSideAxis(this, 2)),
-      rightAxis_(NewSideAxis(this, 3)),
+      bottomAxis_(std::make_unique<TChartAxis>(this, asBottom)),
+      topAxis_(std::make_unique<TChartAxis>(this, asTop)),
+      leftAxis_(std::make_unique<TChartAxis>(this, asLeft)),
+      rightAxis_(std::make_unique<TChartAxis>(this, asRight)),
       depthAxis_(std::make_unique<TChartDepthAxis>(this)),
       axisList_{bottomAxis_.get(), topAxis_.get(), leftAxis_.get(), rightAxis_.get(), depthAxis_.get()} {}
 
@@ -44,7 +44,7 @@ void TCustomAxisPanel::DestroyAllSeries() {
     seriesList_->DestroyAll();
 }
 
-double TCustomAxisPanel::AxisExtreme(TCustomChartAxis* axis, bool isMin, bool isX) const {
+double TCustomAxisPanel::AxisExtreme(const TCustomChartAxis* axis, bool isMin, bool isX) const {
     return seriesList_->AxisExtreme(axis, isMin, isX);
 }
 bool TCustomAxisPanel::NoActiveSeriesOn(TCustomChartAxis* axis) const {
@@ -78,8 +78,8 @@ int TCustomAxisPanel::PageCount() const {
     return seriesList_->PageCount();
 }
 
-bool TCustomAxisPanel::IsAxisShown(TCustomChartAxis* axis) const {
-    return ::IsAxisShown(const_cast<TCustomAxisPanel&>(*this), axis);
+bool TCustomAxisPanel::IsAxisShown(const TCustomChartAxis* axis) const {
+    return ::IsAxisShown(*this, axis);
 }
 
 void TCustomAxisPanel::EndLoading() {

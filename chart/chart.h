@@ -42,7 +42,7 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     void AttachSeries(TChartSeries* series);
     void DetachSeries(TChartSeries* series);
     void DestroyAllSeries();
-    double AxisExtreme(TCustomChartAxis* axis, bool isMin, bool isX) const;
+    double AxisExtreme(const TCustomChartAxis* axis, bool isMin, bool isX) const;
     bool NoActiveSeriesOn(TCustomChartAxis* axis) const;
     TChartSeries* FirstSeriesOn(TCustomChartAxis* axis) const;
     TColor PickFreeSeriesColor(bool checkBackground) const;
@@ -64,7 +64,7 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     TChartDepthAxis* DepthAxis() const { return depthAxis_.get(); }
     const std::vector<TCustomChartAxis*>& AxisList() const { return axisList_; }
     // Shown: AxisVisible and the axis Visible, and used by some active series on axes (all when none).
-    bool IsAxisShown(TCustomChartAxis* axis) const;
+    bool IsAxisShown(const TCustomChartAxis* axis) const;
 
     bool AxisVisible() const { return axisVisible_; }
     void SetAxisVisible(bool value) { Change(axisVisible_, value); }
@@ -83,7 +83,7 @@ class TCustomAxisPanel : public TCustomChartPanelExtended {
     // Part of the paint cycle that other parts call.
     virtual void LayoutAxes() = 0;
     virtual void FitAxesToSeriesMargins() = 0;
-    virtual int WallSize(TCustomChartAxis* axis) const = 0;
+    virtual int WallSize(const TCustomChartAxis* axis) const = 0;
     virtual void PaintTitlesAndLegend() = 0;
     virtual void PaintWalls() = 0;
     // Loads the surface brush; a hatch in its own background colour is drawn black (white on black).
@@ -151,7 +151,7 @@ class TCustomChart : public TCustomAxisPanel {
     bool ColorIsFree(TColor colour, bool checkBackground) const override;
     void LayoutAxes() override;
     void FitAxesToSeriesMargins() override;
-    int WallSize(TCustomChartAxis* axis) const override;
+    int WallSize(const TCustomChartAxis* axis) const override;
     void PaintTitlesAndLegend() override;
     void PaintWalls() override;
     void DrawBackImage(const TRect& rect) override;

@@ -79,7 +79,7 @@ void TCustomChart::FitAxesToSeriesMargins() {
     ::FitAxesToSeriesMargins(*this);
 }
 
-int TCustomChart::WallSize(TCustomChartAxis* axis) const {
+int TCustomChart::WallSize(const TCustomChartAxis* axis) const {
     if (!View3D() || !View3DWalls()) return 0;
     if (axis == LeftAxis()) return leftWall_->Size();
     if (axis == BottomAxis()) return bottomWall_->Size();

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
-#include <cmath>
 #include <vector>
 
 #include "chart/axis.h"
@@ -12,8 +11,8 @@
 
 namespace {
 
-std::unique_ptr<TChartAxis> Axis(int index, int length, double min, double max) {
-    auto axis = NewSideAxis(nullptr, index);
+std::unique_ptr<TChartAxis> Axis(TAxisSide side, int length, double min, double max) {
+    auto axis = std::make_unique<TChartAxis>(nullptr, side);
     axis->SetStartPixel(0);
     axis->SetEndPixel(length);
     axis->SetRangeMin(min);
@@ -31,79 +30,21 @@ std::string Text(double value, const std::string& pattern = "#,##0.###") {
     return FormatNumberPattern(value, pattern, TNumberSeparators{",", "."});
 }
 
-TEST(NiceStep, ClimbsTheOneTwoFiveLadder) {
-    EXPECT_EQ(NextNiceStep(5), 10);
-    EXPECT_EQ(NextNiceStep(10), 20);
-    EXPECT_EQ(NextNiceStep(20), 50);
-    EXPECT_EQ(NextNiceStep(50), 100);
-    EXPECT_EQ(NextNiceStep(1000), 2000);
-    EXPECT_EQ(NextNiceStep(5000), 10000);
-    EXPECT_EQ(NextNiceStep(3), 5);
-    EXPECT_EQ(NextNiceStep(7), 10);
-    EXPECT_EQ(NextNiceStep(1.5), 2);
-    EXPECT_DOUBLE_EQ(NextNiceStep(0.3), 0.5);
-    EXPECT_TRUE(std::isinf(NextNiceStep(INFINITY)));  // no endless climb
-}
-
-TEST(LabelStep, IncrementFiveOverTwoHundredFifty) {
-    auto axis = Axis(0, 400, 0, 250);
-    axis->SetIncrement(5);
-    EXPECT_EQ(axis->StepForLabelCount(20), 20);
-}
-
-TEST(LabelStep, ProgramLeftAxisCase) {
-    auto axis = Axis(2, 200, 0, 12000);
-    axis->SetIncrement(1000);
-    EXPECT_EQ(axis->StepForLabelSize(12), 1000);
-}
-
-TEST(LabelStep, WithoutSeparationTheFirstCandidateStays) {
-    auto axis = Axis(0, 400, 0, 50000);
-    axis->SetLabelsSeparation(0);
-    const double step = axis->StepForLabelSize(30);
-    EXPECT_EQ(step, 1);
-    EXPECT_TRUE(Values(*axis, step).empty());  // 50000 labels would result
-}
-
-TEST(LabelStep, NoRoomForALabel) {
-    auto axis = Axis(0, 0, 0, 100);
-    EXPECT_EQ(axis->StepForLabelSize(12), 1e-12);
-    EXPECT_TRUE(Values(*axis, 1e-12).empty());
-    axis->SetIsDateTimeAxis(true);
-    EXPECT_EQ(axis->StepForLabelCount(0), OneSecond);
-    auto tiny = Axis(0, 0, 0, 1e-9);
-    EXPECT_EQ(Values(*tiny, 1e-12).size(), 1001u);
-}
-
-TEST(LabelStep, SpanThatIsNotFiniteEndsTheSearch) {
-    auto axis = Axis(0, 400, 0, INFINITY);
-    EXPECT_GT(axis->StepForLabelCount(10), 0);
-    auto nan = Axis(0, 400, std::nan(""), 1);
-    EXPECT_GT(nan->StepForLabelCount(10), 0);
-}
-
-TEST(LabelValues, FromTheTopDownToRangeMin) {
-    auto axis = Axis(0, 400, 0, 250);
-    const auto values = Values(*axis, 20);
-    ASSERT_EQ(values.size(), 13u);
-    EXPECT_EQ(values.front(), 240);
-    EXPECT_EQ(values.back(), 0);
-    EXPECT_EQ(Values(*Axis(0, 400, 20, 250), 20).back(), 20);
-    EXPECT_EQ(Values(*Axis(0, 400, -100, 100), 50).back(), -100);  // negative minima keep their label
-    auto unrounded = Axis(0, 400, 3, 250);
-    unrounded->SetRoundFirstLabel(false);
-    EXPECT_EQ(Values(*unrounded, 20).front(), 250);
-    EXPECT_EQ(Values(*Axis(0, 400, 0, 0), 1e-12), std::vector<double>{0});
-}
-
-TEST(LabelValues, LogarithmicPowersOfTheBase) {
-    auto axis = NewSideAxis(nullptr, 2);
+// The ticker's own cases are in axis_ticks_test; here the axis' settings must reach it.
+TEST(LabelValues, FollowTheAxisSettings) {
+    auto axis = Axis(asLeft, 200, 0, 0);
     axis->SetLogarithmic(true);
     axis->SetRangeMin(2);
     axis->SetRangeMax(2000);
     EXPECT_EQ(Values(*axis, 1), (std::vector<double>{10, 100, 1000}));
-    axis->SetRangeMin(0);
-    EXPECT_EQ(Values(*axis, 1).size(), 5u);  // 0.1 up to 1000
+    axis->SetIncrement(600);
+    EXPECT_EQ(Values(*axis, 600), (std::vector<double>{1800, 1200, 600}));
+    axis->SetRoundFirstLabel(false);
+    EXPECT_EQ(Values(*axis, 600), (std::vector<double>{2000, 1400, 800, 200}));
+    axis->SetLabelsSeparation(0);
+    EXPECT_EQ(axis->StepForLabelSize(12), 600);
+    axis->SetIsDateTimeAxis(true);
+    EXPECT_EQ(axis->StepForLabelCount(0), OneSecond);
 }
 
 TEST(NumberPattern, DefaultPattern) {
@@ -152,7 +93,7 @@ TEST(NumberPattern, LocaleSeparatorsFollowTheDefaultLocale) {
 }
 
 TEST(LabelText, MultiLineAndDateTime) {
-    auto axis = NewSideAxis(nullptr, 2);
+    auto axis = std::make_unique<TChartAxis>(nullptr, asLeft);
     axis->SetAxisValuesFormat("0 rpm x");
     axis->SetLabelsMultiLine(true);
     EXPECT_EQ(axis->LabelTextOf(12), "12\rrpm\rx");

@@ -15,8 +15,8 @@
 
 namespace {
 
-std::unique_ptr<TChartAxis> Axis(int index, int start, int end, double min, double max) {
-    auto axis = NewSideAxis(nullptr, index);
+std::unique_ptr<TChartAxis> Axis(TAxisSide side, int start, int end, double min, double max) {
+    auto axis = std::make_unique<TChartAxis>(nullptr, side);
     axis->SetStartPixel(start);
     axis->SetEndPixel(end);
     axis->SetRangeMin(min);
@@ -35,7 +35,7 @@ std::string MessageOf(F&& action) {
 }
 
 TEST(AxisProperties, DefaultsOfTheSideAxes) {
-    auto left = NewSideAxis(nullptr, 2);
+    auto left = std::make_unique<TChartAxis>(nullptr, asLeft);
     EXPECT_TRUE(left->Automatic() && left->AutomaticMinimum() && left->AutomaticMaximum());
     EXPECT_EQ(left->AxisValuesFormat(), "#,##0.###");
     EXPECT_EQ(left->Axis()->Width(), 2);
@@ -52,16 +52,17 @@ TEST(AxisProperties, DefaultsOfTheSideAxes) {
     EXPECT_TRUE(left->TickOnLabelsOnly() && left->LabelsOnAxis() && left->RoundFirstLabel());
     EXPECT_EQ(left->LabelStyle(), talAuto);
     EXPECT_EQ(left->Title()->Angle(), 90);
-    EXPECT_EQ(NewSideAxis(nullptr, 3)->Title()->Angle(), 270);
-    EXPECT_EQ(NewSideAxis(nullptr, 0)->Title()->Angle(), 0);
-    EXPECT_TRUE(NewSideAxis(nullptr, 1)->IsHorizontal() && NewSideAxis(nullptr, 1)->IsOtherSide());
+    EXPECT_EQ(TChartAxis(nullptr, asRight).Title()->Angle(), 270);
+    EXPECT_EQ(TChartAxis(nullptr, asBottom).Title()->Angle(), 0);
+    const TChartAxis top(nullptr, asTop);
+    EXPECT_TRUE(top.IsHorizontal() && top.IsOtherSide());
     TChartDepthAxis depth(nullptr);
     EXPECT_TRUE(depth.IsDepth());
     EXPECT_FALSE(depth.Visible());
 }
 
 TEST(AxisProperties, AutomaticFlagRulesAtRunTime) {
-    auto axis = NewSideAxis(nullptr, 0);
+    auto axis = std::make_unique<TChartAxis>(nullptr, asBottom);
     axis->SetAutomatic(false);
     EXPECT_FALSE(axis->AutomaticMinimum());
     EXPECT_FALSE(axis->AutomaticMaximum());
@@ -75,7 +76,7 @@ TEST(AxisProperties, AutomaticFlagRulesAtRunTime) {
 }
 
 TEST(AxisProperties, RejectedValuesRaiseAndKeepTheOldValue) {
-    auto axis = NewSideAxis(nullptr, 2);
+    auto axis = std::make_unique<TChartAxis>(nullptr, asLeft);
     axis->SetAutomatic(false);
     axis->SetMaximum(10);
     axis->SetIncrement(5);
@@ -101,7 +102,7 @@ TEST(AxisProperties, RejectedValuesRaiseAndKeepTheOldValue) {
 }
 
 TEST(AxisRange, SetRangeOrdersAndWidensTheEnds) {
-    auto axis = NewSideAxis(nullptr, 0);
+    auto axis = std::make_unique<TChartAxis>(nullptr, asBottom);
     axis->SetRange(7, 3);
     EXPECT_EQ(axis->Minimum(), 3);
     EXPECT_EQ(axis->Maximum(), 7);
@@ -112,7 +113,7 @@ TEST(AxisRange, SetRangeOrdersAndWidensTheEnds) {
 }
 
 TEST(AxisRange, ShiftRangeMovesBothEndsUnlessLimited) {
-    auto axis = NewSideAxis(nullptr, 2);
+    auto axis = std::make_unique<TChartAxis>(nullptr, asLeft);
     axis->SetRange(0, 100);
     axis->ShiftRange(false, 3);
     EXPECT_EQ(axis->Minimum(), 3);
@@ -123,7 +124,7 @@ TEST(AxisRange, ShiftRangeMovesBothEndsUnlessLimited) {
 }
 
 TEST(AxisRange, RefreshRangeWithoutSeriesGivesZeroEnds) {
-    auto axis = NewSideAxis(nullptr, 0);
+    auto axis = std::make_unique<TChartAxis>(nullptr, asBottom);
     axis->SetAutomatic(false);
     axis->SetAutomaticMaximum(true);
     axis->SetMinimum(-4);
@@ -134,7 +135,7 @@ TEST(AxisRange, RefreshRangeWithoutSeriesGivesZeroEnds) {
 }
 
 TEST(AxisMapping, LinearEndsAndInversion) {
-    auto bottom = Axis(0, 100, 300, 0, 1000);
+    auto bottom = Axis(asBottom, 100, 300, 0, 1000);
     EXPECT_EQ(bottom->XPixelOf(0), 100);
     EXPECT_EQ(bottom->XPixelOf(1000), 300);
     EXPECT_EQ(bottom->PixelOf(500), 200);
@@ -142,7 +143,7 @@ TEST(AxisMapping, LinearEndsAndInversion) {
     EXPECT_EQ(bottom->XPixelOf(1000), 100);
     EXPECT_EQ(bottom->XPixelOf(0), 300);
 
-    auto left = Axis(2, 10, 210, 0, 12000);
+    auto left = Axis(asLeft, 10, 210, 0, 12000);
     EXPECT_EQ(left->YPixelOf(0), 210);
     EXPECT_EQ(left->PixelOf(12000), 10);
     left->SetInverted(true);
@@ -150,9 +151,9 @@ TEST(AxisMapping, LinearEndsAndInversion) {
 }
 
 TEST(AxisMapping, HalvesRoundToEven) {
-    auto axis = Axis(0, 0, 25, 0, 1);
+    auto axis = Axis(asBottom, 0, 25, 0, 1);
     EXPECT_EQ(axis->XPixelOf(0.5), 12);  // t = 12.5
-    auto other = Axis(0, 0, 27, 0, 1);
+    auto other = Axis(asBottom, 0, 27, 0, 1);
     EXPECT_EQ(other->XPixelOf(0.5), 14);  // t = 13.5
     EXPECT_EQ(RoundHalfEven(-2.5), -2);
 }
@@ -177,48 +178,48 @@ TEST(AxisMapping, RoundHalfEvenOnBothSidesOfZeroAndAtTheEnds) {
 }
 
 TEST(AxisMapping, ZeroSpanAndFarValuesGoToTheCentre) {
-    auto axis = Axis(2, 10, 101, 0, 0);
+    auto axis = Axis(asLeft, 10, 101, 0, 0);
     EXPECT_EQ(axis->CenterPixel(), 55);
     EXPECT_EQ(axis->YPixelOf(0), 55);
     EXPECT_EQ(axis->YPixelOf(1e9), 55);
     axis->SetRangeMax(1);
     EXPECT_EQ(axis->YPixelOf(1e300), 55);
     EXPECT_EQ(axis->YPixelOf(std::nan("")), 55);
-    auto negative = Axis(3, -100, -3, 0, 0);
+    auto negative = Axis(asRight, -100, -3, 0, 0);
     EXPECT_EQ(negative->CenterPixel(), -51);  // truncated toward zero
 }
 
 TEST(AxisMapping, PixelToValueRoundTrip) {
-    for (int index : {0, 2}) {
-        auto axis = Axis(index, 12, 461, -37.5, 812.25);
+    for (TAxisSide side : {asBottom, asLeft}) {
+        auto axis = Axis(side, 12, 461, -37.5, 812.25);
         for (bool inverted : {false, true}) {
             axis->SetInverted(inverted);
             for (double v : {-37.5, 0.0, 3.3, 400.0, 812.25}) {
                 const double back = axis->ValueAtPixel(axis->PixelOf(v));
                 EXPECT_NEAR(back, v, 0.5 * axis->RangeSpan() / axis->LengthPixels() + 1e-9)
-                    << index << inverted;
+                    << side << inverted;
             }
         }
     }
-    auto empty = Axis(0, 5, 5, 0, 10);
+    auto empty = Axis(asBottom, 5, 5, 0, 10);
     EXPECT_EQ(empty->ValueAtPixel(5), 0);
 }
 
 TEST(AxisMapping, VerticalPixelToValueCountsDownFromRangeMax) {
     // -3 + (-0.9 - -3) is not -0.9 in doubles: the top pixel must give RangeMax itself.
-    auto left = Axis(2, 10, 210, -3.0, -0.9);
+    auto left = Axis(asLeft, 10, 210, -3.0, -0.9);
     EXPECT_EQ(left->ValueAtPixel(10), -0.9);
     EXPECT_EQ(left->ValueAtPixel(110), -0.9 - 100 * left->RangeSpan() / 200);
     left->SetInverted(true);
     EXPECT_EQ(left->ValueAtPixel(210), -0.9);
-    auto bottom = Axis(0, 10, 210, -3.0, -0.9);
+    auto bottom = Axis(asBottom, 10, 210, -3.0, -0.9);
     EXPECT_EQ(bottom->ValueAtPixel(10), -3.0);
     bottom->SetInverted(true);
     EXPECT_EQ(bottom->ValueAtPixel(210), -3.0);
 }
 
 TEST(AxisRange, MarginsWiderThanTheAxisKeepTheRange) {
-    auto bottom = Axis(0, 100, 300, 0, 250);
+    auto bottom = Axis(asBottom, 100, 300, 0, 250);
     bottom->FitRangeToMargins(150, 0, 60, 0);  // less than one pixel left between them
     EXPECT_EQ(bottom->RangeMin(), 0);
     EXPECT_EQ(bottom->RangeMax(), 250);
@@ -230,11 +231,11 @@ TEST(AxisRange, MarginsWiderThanTheAxisKeepTheRange) {
     EXPECT_DOUBLE_EQ(bottom->RangeMax(), 250 + 30 * 250.0 / 150);
     EXPECT_EQ(bottom->XPixelOf(0), 120);
     EXPECT_EQ(bottom->XPixelOf(250), 270);
-    EXPECT_EQ(NewSideAxis(nullptr, 2)->WidestValueLabel(), 0);  // nothing to measure with
+    EXPECT_EQ(TChartAxis(nullptr, asLeft).WidestValueLabel(), 0);  // nothing to measure with
 }
 
 TEST(AxisMapping, Logarithmic) {
-    auto axis = Axis(0, 0, 300, 0, 0);
+    auto axis = Axis(asBottom, 0, 300, 0, 0);
     axis->SetLogarithmic(true);  // refreshes the range (0 without series) before it is set here
     axis->SetRangeMin(1);
     axis->SetRangeMax(1000);
@@ -244,7 +245,7 @@ TEST(AxisMapping, Logarithmic) {
     EXPECT_EQ(axis->ValueAtPixel(0), 1);
     EXPECT_EQ(axis->ValueAtPixel(300), 1000);
     EXPECT_NEAR(axis->ValueAtPixel(200), 100, 1e-9);
-    auto left = Axis(2, 0, 300, 0, 0);
+    auto left = Axis(asLeft, 0, 300, 0, 0);
     left->SetLogarithmic(true);
     left->SetRangeMin(1);
     left->SetRangeMax(1000);

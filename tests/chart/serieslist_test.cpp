@@ -180,7 +180,7 @@ TEST_F(SeriesListTest, ResolveAxesAndUsesAxis) {
     s->SetHorizAxis(aBothHorizAxis);
     EXPECT_EQ(s->ResolvedHorizAxis(), chart.BottomAxis());
     EXPECT_TRUE(s->UsesAxis(chart.TopAxis()));
-    TChartAxis custom(&chart, false, false, false, 90);
+    TChartAxis custom(&chart, asLeft);
     s->SetVertAxis(aCustomVertAxis);
     EXPECT_EQ(s->ResolvedVertAxis(), chart.LeftAxis());  // no custom axis set yet
     s->SetCustomVertAxis(&custom);

@@ -6,8 +6,9 @@
 #include <numbers>
 
 #include "chart/canvas.h"
+#include "chart/canvasstate.h"
 #include "chart/colors.h"
-#include "chart/spanwriter.h"
+#include "chart/paintbuffer.h"
 
 namespace {
 
@@ -117,13 +118,9 @@ TRect CurveBox(int x0, int y0, int x1, int y1) {
 
 }  // namespace
 
-TChartCanvas3D::TChartCanvas3D() = default;
+TChartCanvas3D::TChartCanvas3D() : buffer_(std::make_unique<TPaintBuffer>()) {}
 
-TChartCanvas3D::~TChartCanvas3D() {
-    // The buffer painter must end before its image goes.
-    if (target_ == bufferPainter_.get()) target_ = nullptr;
-    bufferPainter_.reset();
-}
+TChartCanvas3D::~TChartCanvas3D() = default;
 
 TColor TChartCanvas3D::QueryBackColor() const {
     return backColor_;
@@ -297,7 +294,7 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
 // A one-pixel copy pen on a painter moved by whole pixels at most: a run of pixels along a row or
 // column is a filled rectangle, far cheaper than Qt's line drawing.
 bool TChartCanvas3D::SpansAllowed(const QPainter& painter) const {
-    return pen_.Mode() == pmCopy && MovesByWholePixels(painter.worldTransform());
+    return fastPaths_ && pen_.Mode() == pmCopy && MovesByWholePixels(painter.worldTransform());
 }
 
 bool TChartCanvas3D::FillsSpans(const QPainter& painter) const {
@@ -345,14 +342,8 @@ void TChartCanvas3D::DrawDashedSpans(QPainter& painter, int x0, int y0, long lon
 
 // Straight into the buffer's pixels when the painter would only copy colours there.
 std::optional<TSpanWriter> TChartCanvas3D::SpanWriter(const QPainter& painter) {
-    if (&painter != bufferPainter_.get() || bufferClip_ == TBufferClip::Other ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
-        buffer_->format() != QImage::Format_RGB32 || !buffer_->isDetached())
-        return std::nullopt;
-    const QRect area = bufferClip_ == TBufferClip::Rect ? bufferClipRect_ : buffer_->rect();
-    const QTransform& transform = painter.worldTransform();
-    return TSpanWriter(*buffer_, area,
-                       QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy())));
+    const TPaintBuffer* buffer = IntoBuffer(&painter);
+    return buffer != nullptr ? buffer->SpanWriter(painter) : std::nullopt;
 }
 
 void TChartCanvas3D::FillSpan(QPainter& painter, const std::optional<TSpanWriter>& writer, long long x,
@@ -539,7 +530,8 @@ QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutTex
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;
     TLaidOutText& laidOut = LaidOut(text);
-    const bool stamp = MovesByWholePixels(target_->worldTransform()) && RealisedFont().Stampable(laidOut);
+    const bool stamp =
+        fastPaths_ && MovesByWholePixels(target_->worldTransform()) && RealisedFont().Stampable(laidOut);
     if (!stamp) {
         SyncFont(*target_);
         SyncTextPen(*target_);
@@ -558,9 +550,9 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     QPainter& painter = *target_;
     // Turned by a quarter, glyph outlines map onto whole pixels exactly, so a stamp is exact too.
     TLaidOutText& laidOut = LaidOut(text);
-    const bool stamp = (angle == 90 || angle == 270) && MovesByWholePixels(painter.worldTransform()) &&
-                       std::llabs(x) <= kCurveLimit && std::llabs(y) <= kCurveLimit &&
-                       RealisedFont().Stampable(laidOut);
+    const bool stamp = fastPaths_ && (angle == 90 || angle == 270) &&
+                       MovesByWholePixels(painter.worldTransform()) && std::llabs(x) <= kCurveLimit &&
+                       std::llabs(y) <= kCurveLimit && RealisedFont().Stampable(laidOut);
     if (!stamp) {
         SyncRotatedFont(painter);
         SyncTextPen(painter);
@@ -586,35 +578,19 @@ void TChartCanvas3D::ClipToRect(const TRect& rect) {
     TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     QRect device = target_->worldTransform().mapRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
     // Clip regions are kept in device coordinates, so the transform is set aside meanwhile.
-    if (target_ == bufferPainter_.get() && bufferClip_ == TBufferClip::None && !disabledClipRect_.isNull() &&
-        device == disabledClipRect_) {
-        // The same clip as the last one switched off: switched on again, Qt makes no new clip data.
-        target_->setClipping(true);
-        bufferClip_ = TBufferClip::Rect;
-        bufferClipRect_ = device;
-        return;
-    }
+    TPaintBuffer* buffer = IntoBuffer(target_);
+    if (buffer != nullptr && fastPaths_ && buffer->ReviveClip(device)) return;
     QTransform previous = target_->worldTransform();
     target_->resetTransform();
-    if (target_ == bufferPainter_.get() && bufferClip_ != TBufferClip::Other) {
-        bufferClipRect_ = bufferClip_ == TBufferClip::Rect ? bufferClipRect_.intersected(device) : device;
-        bufferClip_ = TBufferClip::Rect;
-    }
+    if (buffer != nullptr) buffer->NoteClipRect(device);
     target_->setClipRect(device, target_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     target_->setWorldTransform(previous);
 }
 
 void TChartCanvas3D::RemoveClip() {
     if (target_ == nullptr) return;
-    if (target_ == bufferPainter_.get())
-        DisableBufferClip();
+    if (TPaintBuffer* buffer = IntoBuffer(target_))
+        buffer->DisableClip();
     else
         target_->setClipping(false);
-}
-
-void TChartCanvas3D::DisableBufferClip() {
-    if (bufferClip_ != TBufferClip::None)
-        disabledClipRect_ = bufferClip_ == TBufferClip::Rect ? bufferClipRect_ : QRect();
-    bufferPainter_->setClipping(false);
-    bufferClip_ = TBufferClip::None;
 }

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <memory>
@@ -31,6 +32,9 @@ struct TLaidOutText {
     std::string Utf8;
     QString Text;
     int Width = 0;
+    // Where the text's stamp canvas lies around its baseline origin, upright: the line box and the
+    // glyphs' ink (stacked marks may reach far beyond the line box), with room to spare.
+    QRect Area;
     std::array<TStamp, 3> Stamps;
     size_t NextStamp = 0;
 };
@@ -47,8 +51,9 @@ class TRealisedFont {
     const QFontMetrics& Metrics() const { return metrics_; }
     // The text laid out in this font, laid out now when new. Valid until the next call.
     TLaidOutText& Text(const std::string& utf8);
-    // Whether a stamp of the text is worth keeping: a huge text or font would need a canvas of
-    // gigabytes, and is drawn by Qt each time instead.
+    // Whether a stamp of the text is worth keeping and exact: a huge text or font would need a
+    // canvas of gigabytes, and underline and strike-out are ruled at fractional positions that
+    // Qt rounds differently where the text stands; such texts are drawn by Qt each time instead.
     bool Stampable(const TLaidOutText& text) const;
     // The text's pixels in `colour`, drawn by Qt once: upright in this font, or with its baseline
     // origin at (0, 0) turned by `angle` (90 or 270) in the outline font.

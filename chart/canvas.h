@@ -360,6 +360,10 @@ class TChartCanvas3D : public TCanvas3D {
     double PerspectiveFactor() const { return perspectiveFactor_; }
     // The off-screen image (nullptr until the first buffered paint).
     const QImage* Buffer() const;
+    // The device pixel ratio the buffer is made at from the next paint on: coordinates stay logical,
+    // only the rasterisation is in device pixels.
+    void SetDevicePixelRatio(qreal ratio) { ratio_ = ratio > 0 ? ratio : 1.0; }
+    qreal DevicePixelRatio() const { return ratio_; }
     // Current position of MoveToPoint/LineToPoint.
     TPoint PenPosition() const { return position_; }
 
@@ -408,6 +412,7 @@ class TChartCanvas3D : public TCanvas3D {
     bool savedDepthMode_ = false;
     bool depthMode_ = false;
     std::unique_ptr<TPaintBuffer> buffer_;
+    qreal ratio_ = 1.0;
     bool buffered_ = true;
     bool monochrome_ = false;
     bool needsRedraw_ = true;

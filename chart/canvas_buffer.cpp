@@ -77,7 +77,7 @@ TRect TChartCanvas3D::PrepareSurface(QPainter* targetCanvas, TView3DOptions* opt
     int height = bounds.Height();
     // The buffer may make a new painter: the surface must not hold on to the old one.
     if (IntoBuffer(target_) != nullptr) AttachTarget(nullptr);
-    buffer_->Ensure(width, height, 1.0);
+    buffer_->Ensure(width, height, ratio_);
     AttachTarget(buffer_->Painter());
     if (target_ != nullptr) {
         // Whatever the last paint left clipped or transformed is gone.
@@ -97,7 +97,8 @@ void TChartCanvas3D::PresentImage(QPainter* windowCanvas, QPainter* defaultCanva
 }
 
 bool TChartCanvas3D::RepaintFromBuffer() {
-    if (needsRedraw_ || buffer_->Image() == nullptr || target_ == nullptr || IntoBuffer(target_) != nullptr)
+    if (needsRedraw_ || buffer_->Image() == nullptr || buffer_->Ratio() != ratio_ || target_ == nullptr ||
+        IntoBuffer(target_) != nullptr)
         return false;
     buffer_->CopyTo(*target_, {0, 0}, monochrome_);
     return true;

@@ -110,6 +110,12 @@ bool MovesByWholePixels(const QTransform& transform) {
            transform.dy() == std::floor(transform.dy());
 }
 
+// A stamp holds the text's pixels at one device pixel per logical pixel: on a device of another
+// ratio it would be a scaled bitmap, so Qt draws the text from the font at the device size.
+bool StampsFit(const QPainter& painter) {
+    return MovesByWholePixels(painter.worldTransform()) && painter.device()->devicePixelRatio() == 1.0;
+}
+
 TRect CurveBox(int x0, int y0, int x1, int y1) {
     TRect r = Normalised(x0, y0, x1, y1);
     return {std::clamp(r.Left, -kCurveLimit, kCurveLimit), std::clamp(r.Top, -kCurveLimit, kCurveLimit),
@@ -530,8 +536,7 @@ QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutTex
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;
     TLaidOutText& laidOut = LaidOut(text);
-    const bool stamp =
-        fastPaths_ && MovesByWholePixels(target_->worldTransform()) && RealisedFont().Stampable(laidOut);
+    const bool stamp = fastPaths_ && StampsFit(*target_) && RealisedFont().Stampable(laidOut);
     if (!stamp) {
         SyncFont(*target_);
         SyncTextPen(*target_);
@@ -550,9 +555,9 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     QPainter& painter = *target_;
     // Turned by a quarter, glyph outlines map onto whole pixels exactly, so a stamp is exact too.
     TLaidOutText& laidOut = LaidOut(text);
-    const bool stamp = fastPaths_ && (angle == 90 || angle == 270) &&
-                       MovesByWholePixels(painter.worldTransform()) && std::llabs(x) <= kCurveLimit &&
-                       std::llabs(y) <= kCurveLimit && RealisedFont().Stampable(laidOut);
+    const bool stamp = fastPaths_ && (angle == 90 || angle == 270) && StampsFit(painter) &&
+                       std::llabs(x) <= kCurveLimit && std::llabs(y) <= kCurveLimit &&
+                       RealisedFont().Stampable(laidOut);
     if (!stamp) {
         SyncRotatedFont(painter);
         SyncTextPen(painter);

@@ -71,7 +71,8 @@ void TPaintBuffer::DisableClip() {
 }
 
 std::optional<TSpanWriter> TPaintBuffer::SpanWriter(const QPainter& painter) const {
-    if (!Holds(&painter) || clip_ == TClip::Other ||
+    // Spans are given in logical pixels; the writer writes them 1:1.
+    if (!Holds(&painter) || ratio_ != 1.0 || clip_ == TClip::Other ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         image_->format() != QImage::Format_RGB32 || !image_->isDetached())
         return std::nullopt;

@@ -368,6 +368,22 @@ void TChartCanvas3D::FillSpan(QPainter& painter, const std::optional<TSpanWriter
     const long long right = std::min(x + width, device->width() - shiftX);
     const long long bottom = std::min(y + height, device->height() - shiftY);
     if (left >= right || top >= bottom) return;
+    const qreal ratio = device->devicePixelRatio();
+    if (ratio != 1.0) {
+        // Edges on whole device pixels, and a one-pixel line round(ratio) device pixels thick wherever
+        // it stands, so that at a fractional ratio equal lines stay equal.
+        const qreal thickness = std::max<qreal>(1, std::round(ratio));
+        const auto edges = [&](long long from, long long to, long long shift) {
+            const qreal start = std::round(static_cast<qreal>(from + shift) * ratio);
+            const qreal end =
+                to - from == 1 ? start + thickness : std::round(static_cast<qreal>(to + shift) * ratio);
+            return std::pair{start / ratio - static_cast<qreal>(shift), (end - start) / ratio};
+        };
+        const auto [fromX, spanX] = edges(left, right, shiftX);
+        const auto [fromY, spanY] = edges(top, bottom, shiftY);
+        painter.fillRect(QRectF(fromX, fromY, spanX, spanY), colour);
+        return;
+    }
     painter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
                            static_cast<int>(bottom - top)),
                      colour);

@@ -152,8 +152,11 @@ const QImage& TCustomChartPanel::LastImage() const {
 }
 
 QImage TCustomChartPanel::RenderToImage() {
+    return RenderToImage(devicePixelRatioF());
+}
+
+QImage TCustomChartPanel::RenderToImage(qreal ratio) {
     const TRect client = PanelClientRect();
-    const qreal ratio = devicePixelRatioF();
     QImage image(qRound(std::max(1, client.Width()) * ratio), qRound(std::max(1, client.Height()) * ratio),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);

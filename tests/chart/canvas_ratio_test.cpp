@@ -60,6 +60,20 @@ TEST_F(CanvasRatio, OnePixelLinesAndDotsAreRatioSquaresOfDevicePixels) {
     }
 }
 
+TEST_F(CanvasRatio, AtAFractionalRatioEqualLinesStayEqual) {
+    Begin(1.5);
+    surface_.Pen()->SetColor(clBlack);
+    for (int y = 2; y < 8; ++y)
+        surface_.DrawLine(1, y * 3 + y % 2, 20, y * 3 + y % 2);  // at even and odd rows
+    for (int x = 22; x < 34; x += 2) surface_.DrawLine(x, 1, x, 25);
+    const QImage& image = End();
+    int rows = 0, columns = 0;
+    for (int y = 0; y < 45; ++y) rows += image.pixel(10, y) != kWhite ? 1 : 0;
+    for (int x = 30; x < 60; ++x) columns += image.pixel(x, 10) != kWhite ? 1 : 0;
+    EXPECT_EQ(rows, 6 * 2);  // each line 2 device pixels thick
+    EXPECT_EQ(columns, 6 * 2);
+}
+
 TEST_F(CanvasRatio, TextIsDrawnAtTheDeviceSizeNotAsDoubledPixels) {
     Begin(2);
     surface_.Font()->SetSize(10);

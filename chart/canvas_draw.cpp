@@ -110,10 +110,12 @@ bool MovesByWholePixels(const QTransform& transform) {
            transform.dy() == std::floor(transform.dy());
 }
 
-// A stamp holds the text's pixels at one device pixel per logical pixel: on a device of another
-// ratio it would be a scaled bitmap, so Qt draws the text from the font at the device size.
-bool StampsFit(const QPainter& painter) {
-    return MovesByWholePixels(painter.worldTransform()) && painter.device()->devicePixelRatio() == 1.0;
+// A stamp is made at a whole device pixel ratio, so that every logical pixel is whole device pixels;
+// at a fractional one Qt draws the text from the font at the device size (0: no stamp fits).
+int StampScale(const QPainter& painter) {
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const bool whole = ratio == std::floor(ratio) && ratio >= 1 && ratio <= 8;
+    return whole && MovesByWholePixels(painter.worldTransform()) ? static_cast<int>(ratio) : 0;
 }
 
 TRect CurveBox(int x0, int y0, int x1, int y1) {
@@ -539,7 +541,10 @@ QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutTex
     if (backMode_ == bmOpaque)
         painter.fillRect(QRect(x, baseline - metrics.ascent(), width, metrics.height()), BackBrush());
     if (draw == TTextDraw::Stamp) {
-        DrawStamp(painter, RealisedFont().Stamp(text, ColorToRGB(font_.Color())), x, baseline);
+        DrawStamp(painter,
+                  RealisedFont().Stamp(text, ColorToRGB(font_.Color()), TLaidOutText::kUpright,
+                                       StampScale(painter)),
+                  x, baseline);
     } else if (draw == TTextDraw::Text) {
         // The cell was painted above; Qt must not paint a second, differently sized one.
         painter.setBackgroundMode(Qt::TransparentMode);
@@ -552,7 +557,8 @@ QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutTex
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;
     TLaidOutText& laidOut = LaidOut(text);
-    const bool stamp = fastPaths_ && StampsFit(*target_) && RealisedFont().Stampable(laidOut);
+    const int scale = StampScale(*target_);
+    const bool stamp = fastPaths_ && scale > 0 && RealisedFont().Stampable(laidOut, scale);
     if (!stamp) {
         SyncFont(*target_);
         SyncTextPen(*target_);
@@ -571,9 +577,10 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     QPainter& painter = *target_;
     // Turned by a quarter, glyph outlines map onto whole pixels exactly, so a stamp is exact too.
     TLaidOutText& laidOut = LaidOut(text);
-    const bool stamp = fastPaths_ && (angle == 90 || angle == 270) && StampsFit(painter) &&
+    const int scale = StampScale(painter);
+    const bool stamp = fastPaths_ && (angle == 90 || angle == 270) && scale > 0 &&
                        std::llabs(x) <= kCurveLimit && std::llabs(y) <= kCurveLimit &&
-                       RealisedFont().Stampable(laidOut);
+                       RealisedFont().Stampable(laidOut, scale);
     if (!stamp) {
         SyncRotatedFont(painter);
         SyncTextPen(painter);
@@ -587,7 +594,7 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
         QTransform turn;
         turn.rotate(-angle);
         const QPoint anchor = QPoint(x, y) + turn.map(origin);
-        DrawStamp(painter, RealisedFont().Stamp(laidOut, ColorToRGB(font_.Color()), angle), anchor.x(),
+        DrawStamp(painter, RealisedFont().Stamp(laidOut, ColorToRGB(font_.Color()), angle, scale), anchor.x(),
                   anchor.y());
     }
     if (zoomed) font_.SetHeight(height);

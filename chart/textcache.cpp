@@ -72,15 +72,17 @@ int TRealisedFont::StampPad() const {
     return metrics_.height() + metrics_.maxWidth();
 }
 
-bool TRealisedFont::Stampable(const TLaidOutText& text) const {
+bool TRealisedFont::Stampable(const TLaidOutText& text, int scale) const {
     constexpr long long kCanvasPixels = 1LL << 22;
     if (font_.underline() || font_.strikeOut()) return false;
-    return static_cast<long long>(text.Area.width()) * text.Area.height() <= kCanvasPixels;
+    return static_cast<long long>(text.Area.width()) * text.Area.height() * scale * scale <= kCanvasPixels;
 }
 
-const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colour, int angle) const {
+const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colour, int angle,
+                                                 int scale) const {
     for (const auto& stamp : text.Stamps)
-        if (stamp.Made && stamp.Colour == colour && stamp.Angle == angle) return stamp;
+        if (stamp.Made && stamp.Colour == colour && stamp.Angle == angle && stamp.Scale == scale)
+            return stamp;
     // Turned by a quarter, the text runs up (90) or down (270) from its origin, its ascent to the left
     // or to the right.
     const bool upright = angle == TLaidOutText::kUpright;
@@ -88,7 +90,8 @@ const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colo
     if (!upright) turn.rotate(-angle);
     const QRect area = turn.mapRect(text.Area);
     const QPoint origin = -area.topLeft();
-    QImage canvas(area.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(scale);
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
@@ -106,11 +109,17 @@ const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colo
     }
     TLaidOutText::TStamp& stamp = text.Stamps[text.NextStamp];
     text.NextStamp = (text.NextStamp + 1) % text.Stamps.size();
-    const QRect box = DrawnBox(canvas);
+    // On whole logical pixels, so that the stamp lands on the very device pixels it was drawn on.
+    QRect box = DrawnBox(canvas);
+    if (!box.isEmpty())
+        box = QRect(QPoint(box.left() / scale, box.top() / scale) * scale,
+                    QPoint(box.right() / scale + 1, box.bottom() / scale + 1) * scale - QPoint(1, 1));
     stamp.Colour = colour;
     stamp.Angle = angle;
+    stamp.Scale = scale;
     stamp.Pixels = box.isEmpty() ? QImage() : canvas.copy(box);
-    stamp.Offset = box.topLeft() - origin;
+    stamp.Pixels.setDevicePixelRatio(scale);
+    stamp.Offset = box.topLeft() / scale - origin;
     stamp.Made = true;
     return stamp;
 }

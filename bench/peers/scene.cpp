@@ -3,7 +3,6 @@
 #include <QLineEdit>
 
 #include "app/Unit1.h"
-#include "core/seriesroles.h"
 #include "app/messagebox.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
@@ -12,6 +11,7 @@
 #include "chart/fastline.h"
 #include "chart/series.h"
 #include "chart/shape.h"
+#include "core/seriesroles.h"
 
 TBenchWindow::TBenchWindow()
     : messages_(std::make_unique<TMessageRecorder>()),

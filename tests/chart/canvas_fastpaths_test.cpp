@@ -57,8 +57,9 @@ int DifferentPixels(const QImage& a, const QImage& b) {
 
 class Drawing {
   public:
-    explicit Drawing(bool fast) {
+    explicit Drawing(bool fast, qreal ratio = 1) {
         surface_.UseFastPaths(fast);
+        surface_.SetDevicePixelRatio(ratio);
         surface_.PrepareSurface(nullptr, nullptr, clWhite, false, {0, 0, kWidth, kHeight});
     }
     ~Drawing() { surface_.AttachTarget(nullptr); }
@@ -151,6 +152,19 @@ TEST(CanvasFastPaths, GiveQtsOwnPixels) {
 TEST(CanvasFastPaths, TextsWhoseInkLeavesTheLineBoxGiveQtsOwnPixels) {
     for (const TTextCase& c : EdgeTexts()) {
         Drawing fast(true), plain(false);
+        DrawText(*fast, c);
+        DrawText(*plain, c);
+        EXPECT_EQ(DifferentPixels(fast.Pixels(), plain.Pixels()), 0)
+            << c.Font << " " << c.Height << " at " << c.Angle;
+    }
+}
+
+// At ratio 2 the stamps are made at the device size: the same pixels as Qt's text at that size.
+TEST(CanvasFastPaths, TextsAtRatioTwoGiveQtsOwnPixels) {
+    std::vector<TTextCase> texts = EdgeTexts();
+    for (int angle : {-1, 90, 270}) texts.push_back({"10,000 km/h", "IPAPGothic", -12, 0, angle, 37, 51});
+    for (const TTextCase& c : texts) {
+        Drawing fast(true, 2), plain(false, 2);
         DrawText(*fast, c);
         DrawText(*plain, c);
         EXPECT_EQ(DifferentPixels(fast.Pixels(), plain.Pixels()), 0)

@@ -194,11 +194,11 @@ class TChartCanvas {
     Applied penState_ = Applied::Unknown;
     Applied brushState_ = Applied::Unknown;
     bool fontApplied_ = false;
-    std::unique_ptr<TRealisedState> realised_;
 
   protected:
     // A solid brush of the background colour, made again only when the colour changes.
     const QBrush& BackBrush();
+    std::unique_ptr<TRealisedState> realised_;
 };
 
 // The abstract depth-aware surface.
@@ -385,6 +385,8 @@ class TChartCanvas3D : public TCanvas3D {
     void FillSpan(QPainter& painter, const std::optional<TSpanWriter>& writer, long long x, long long y,
                   long long width, long long height, const QColor& colour);
     std::optional<TSpanWriter> SpanWriter(const QPainter& painter);
+    // A solid brush of `colour`, kept for the spans of later paints.
+    const QBrush& SpanBrush(const QColor& colour);
     void ApplyComposition(QPainter& painter) const;
     // How DrawTextCell puts the text into its cell: drawn by Qt, as a stamp, or not at all.
     enum class TTextDraw : std::uint8_t { Text, Stamp, CellOnly };

@@ -383,12 +383,22 @@ void TChartCanvas3D::FillSpan(QPainter& painter, const std::optional<TSpanWriter
         };
         const auto [fromX, spanX] = edges(left, right, shiftX);
         const auto [fromY, spanY] = edges(top, bottom, shiftY);
-        painter.fillRect(QRectF(fromX, fromY, spanX, spanY), colour);
+        painter.fillRect(QRectF(fromX, fromY, spanX, spanY), SpanBrush(colour));
         return;
     }
     painter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
                            static_cast<int>(bottom - top)),
                      colour);
+}
+
+const QBrush& TChartCanvas3D::SpanBrush(const QColor& colour) {
+    auto& brushes = realised_->spanBrushes;
+    for (const QBrush& brush : brushes)
+        if (brush.style() == Qt::SolidPattern && brush.color() == colour) return brush;
+    QBrush& brush = brushes[realised_->spanBrushNext];
+    realised_->spanBrushNext = (realised_->spanBrushNext + 1) % brushes.size();
+    brush = QBrush(colour);
+    return brush;
 }
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {

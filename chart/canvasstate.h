@@ -39,6 +39,9 @@ struct TChartCanvas::TRealisedState {
     QPen textPen;
     TColor textPenColor = clNone;
     QBrush backBrush;
+    // The colours of spans at a device pixel ratio other than 1, where Qt would make a brush per fill.
+    std::array<QBrush, 8> spanBrushes;
+    size_t spanBrushNext = 0;
     std::array<QBitmap, 6> hatches;
     std::array<std::pair<TColor, QBrush>, 6> hatchTiles;
     std::array<std::pair<TRealisedPenKey, QPen>, 32> penCache;

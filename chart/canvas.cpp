@@ -198,18 +198,20 @@ QBrush TChartCanvas::RealiseBrush() {
 
 // Qt colours a hatch bitmap afresh on every fill; with transparent gaps the coloured tile is the
 // same every time, so it is made once per hatch and colour.
-const QBrush* TChartCanvas::HatchTile() {
+const QBrush* TChartCanvas::HatchTile(int scale) {
     if (!fastPaths_ || brush_.HasBitmap() || brush_.Style() < bsHorizontal || brush_.Style() > bsDiagCross)
         return nullptr;
     const auto index = static_cast<size_t>(brush_.Style() - bsHorizontal);
     const TColor colour = ColorToRGB(brush_.Color());
     auto& [tileColour, tile] = realised_->hatchTiles[index];
-    if (tile.style() != Qt::TexturePattern || tileColour != colour) {
-        QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+    if (tile.style() != Qt::TexturePattern || tileColour != colour ||
+        tile.textureImage().width() != 8 * scale) {
+        QImage image(8 * scale, 8 * scale, QImage::Format_ARGB32_Premultiplied);
         const QRgb ink = ToQColor(colour).rgba();
-        for (int y = 0; y < 8; ++y) {
-            const unsigned char bits = kHatchRows[index][static_cast<size_t>(y)];
-            for (int x = 0; x < 8; ++x) image.setPixel(x, y, (bits & (0x80 >> x)) != 0 ? ink : 0);
+        for (int y = 0; y < image.height(); ++y) {
+            const unsigned char bits = kHatchRows[index][static_cast<size_t>(y / scale)];
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, (bits & (0x80 >> (x / scale))) != 0 ? ink : 0);
         }
         tile = QBrush(image);
         tileColour = colour;

@@ -168,8 +168,9 @@ class TChartCanvas {
     // Gives the target the background colour and mode.
     void SyncBackground();
     const QFontMetrics& Metrics();
-    // The current hatch as a tile in the brush colour with transparent gaps (nullptr: not a hatch).
-    const QBrush* HatchTile();
+    // The current hatch as a tile in the brush colour with transparent gaps, each hatch pixel
+    // `scale` x `scale` pixels (nullptr: not a hatch).
+    const QBrush* HatchTile(int scale);
 
     QPainter* target_ = nullptr;
     TChartPen pen_;

@@ -419,8 +419,20 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
-    const QBrush* tile = backMode_ == bmTransparent ? HatchTile() : nullptr;
-    target_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), tile ? *tile : target_->brush());
+    const QRect area(r.Left, r.Top, r.Width(), r.Height());
+    // At a whole ratio the tile is made at the device size and laid in device pixels, which Qt fills
+    // without scaling (and so without allocating); at other ratios Qt scales the 1x tile.
+    const qreal ratio = target_->device()->devicePixelRatio();
+    const int scale = ratio == std::floor(ratio) && ratio >= 1 && ratio <= 8 ? static_cast<int>(ratio) : 1;
+    const QBrush* tile = backMode_ == bmTransparent ? HatchTile(scale) : nullptr;
+    if (tile == nullptr || scale == 1) {
+        target_->fillRect(area, tile ? *tile : target_->brush());
+        return;
+    }
+    const QTransform previous = target_->worldTransform();
+    target_->setWorldTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale) * previous);
+    target_->fillRect(QRect(area.topLeft() * scale, area.size() * scale), *tile);
+    target_->setWorldTransform(previous);
 }
 
 void TChartCanvas3D::EraseRect(const TRect& rect) {

@@ -60,6 +60,20 @@ TEST_F(CanvasRatio, OnePixelLinesAndDotsAreRatioSquaresOfDevicePixels) {
     }
 }
 
+TEST_F(CanvasRatio, HatchKeepsItsEightPixelPeriod) {
+    Begin(2);
+    surface_.Brush()->SetColor(clBlack);
+    surface_.Brush()->SetStyle(bsCross);  // logical row 4 and column 4 of every 8 x 8 cell
+    surface_.FillRectangle({0, 0, 16, 16});
+    const QImage& image = End();
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool inside = x < 32 && y < 32;
+            const bool line = (x / 2) % 8 == 4 || (y / 2) % 8 == 4;
+            EXPECT_EQ(image.pixel(x, y) != kWhite, inside && line) << x << "," << y;
+        }
+}
+
 TEST_F(CanvasRatio, AtAFractionalRatioEqualLinesStayEqual) {
     Begin(1.5);
     surface_.Pen()->SetColor(clBlack);

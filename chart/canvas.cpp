@@ -1,6 +1,7 @@
 // The surface's pen, brush and font and how they become the painter's state.
 #include "chart/canvas.h"
 
+#include "chart/canvasstate.h"
 #include "chart/colors.h"
 #include "chart/errors.h"
 
@@ -59,7 +60,7 @@ Qt::PenStyle WideStyleOf(TPenStyle style) {
 
 }  // namespace
 
-TChartCanvas::TChartCanvas() {
+TChartCanvas::TChartCanvas() : realised_(std::make_unique<TRealisedState>()) {
     pen_.OnChange = [this] {
         penDirty_ = true;
         // A pen property set after UsePen replaces the alternate-pixel pen, as a new pen would.
@@ -156,12 +157,12 @@ QPen TChartCanvas::RealisePen() const {
 QPen TChartCanvas::CachedPen() {
     TRealisedPenKey key{ColorToRGB(pen_.Color()), pen_.Width(), pen_.Style(),
                         pen_.Visible(),           pen_.Mode(),  smallDotsActive_};
-    for (const auto& [cachedKey, pen] : penCache_) {
+    for (const auto& [cachedKey, pen] : realised_->penCache) {
         if (cachedKey == key) return pen;
     }
     QPen pen = RealisePen();
-    penCache_[penCacheNext_] = {key, pen};
-    penCacheNext_ = (penCacheNext_ + 1) % penCache_.size();
+    realised_->penCache[realised_->penCacheNext] = {key, pen};
+    realised_->penCacheNext = (realised_->penCacheNext + 1) % realised_->penCache.size();
     return pen;
 }
 
@@ -169,19 +170,20 @@ QPen TChartCanvas::CachedPen() {
 QBrush TChartCanvas::CachedBrush() {
     if (brush_.HasBitmap()) return QBrush(brush_.Bitmap());
     const TRealisedBrushKey key{ColorToRGB(brush_.Color()), brush_.Style()};
-    for (const auto& [cachedKey, brush] : brushCache_) {
+    for (const auto& [cachedKey, brush] : realised_->brushCache) {
         if (cachedKey == key && brush.style() != Qt::NoBrush) return brush;
     }
     QBrush brush = RealiseBrush();
-    brushCache_[brushCacheNext_] = {key, brush};
-    brushCacheNext_ = (brushCacheNext_ + 1) % brushCache_.size();
+    realised_->brushCache[realised_->brushCacheNext] = {key, brush};
+    realised_->brushCacheNext = (realised_->brushCacheNext + 1) % realised_->brushCache.size();
     return brush;
 }
 
 const QBrush& TChartCanvas::BackBrush() {
     const QColor colour = ToQColor(backColor_);
-    if (backBrush_.style() != Qt::SolidPattern || backBrush_.color() != colour) backBrush_ = QBrush(colour);
-    return backBrush_;
+    if (realised_->backBrush.style() != Qt::SolidPattern || realised_->backBrush.color() != colour)
+        realised_->backBrush = QBrush(colour);
+    return realised_->backBrush;
 }
 
 QBrush TChartCanvas::RealiseBrush() {
@@ -190,23 +192,26 @@ QBrush TChartCanvas::RealiseBrush() {
     if (brush_.Style() == bsSolid) return QBrush(colour);
     if (brush_.Style() == bsClear) return QBrush();
     auto index = static_cast<size_t>(brush_.Style() - bsHorizontal);
-    if (hatches_[index].isNull()) hatches_[index] = MakeHatch(static_cast<int>(index));
-    return QBrush(colour, hatches_[index]);
+    if (realised_->hatches[index].isNull()) realised_->hatches[index] = MakeHatch(static_cast<int>(index));
+    return QBrush(colour, realised_->hatches[index]);
 }
 
 // Qt colours a hatch bitmap afresh on every fill; with transparent gaps the coloured tile is the
 // same every time, so it is made once per hatch and colour.
-const QBrush* TChartCanvas::HatchTile() {
-    if (brush_.HasBitmap() || brush_.Style() < bsHorizontal || brush_.Style() > bsDiagCross) return nullptr;
+const QBrush* TChartCanvas::HatchTile(int scale) {
+    if (!fastPaths_ || brush_.HasBitmap() || brush_.Style() < bsHorizontal || brush_.Style() > bsDiagCross)
+        return nullptr;
     const auto index = static_cast<size_t>(brush_.Style() - bsHorizontal);
     const TColor colour = ColorToRGB(brush_.Color());
-    auto& [tileColour, tile] = hatchTiles_[index];
-    if (tile.style() != Qt::TexturePattern || tileColour != colour) {
-        QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+    auto& [tileColour, tile] = realised_->hatchTiles[index];
+    if (tile.style() != Qt::TexturePattern || tileColour != colour ||
+        tile.textureImage().width() != 8 * scale) {
+        QImage image(8 * scale, 8 * scale, QImage::Format_ARGB32_Premultiplied);
         const QRgb ink = ToQColor(colour).rgba();
-        for (int y = 0; y < 8; ++y) {
-            const unsigned char bits = kHatchRows[index][static_cast<size_t>(y)];
-            for (int x = 0; x < 8; ++x) image.setPixel(x, y, (bits & (0x80 >> x)) != 0 ? ink : 0);
+        for (int y = 0; y < image.height(); ++y) {
+            const unsigned char bits = kHatchRows[index][static_cast<size_t>(y / scale)];
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, (bits & (0x80 >> (x / scale))) != 0 ? ink : 0);
         }
         tile = QBrush(image);
         tileColour = colour;
@@ -216,37 +221,42 @@ const QBrush* TChartCanvas::HatchTile() {
 
 void TChartCanvas::SyncPen(QPainter& painter) {
     if (penDirty_) {
-        qtPen_ = CachedPen();
+        realised_->pen = CachedPen();
         penDirty_ = false;
         penState_ = Applied::Unknown;
     }
     if (penState_ != Applied::Chart) {
-        painter.setPen(qtPen_);
+        painter.setPen(realised_->pen);
         penState_ = Applied::Chart;
     }
 }
 
 void TChartCanvas::SyncBrush(QPainter& painter, bool fill) {
     if (brushDirty_) {
-        qtBrush_ = CachedBrush();
+        realised_->brush = CachedBrush();
         brushDirty_ = false;
         if (brushState_ == Applied::Chart) brushState_ = Applied::Unknown;
     }
     Applied wanted = fill && BrushFills() ? Applied::Chart : Applied::None;
     if (brushState_ == wanted) return;
-    painter.setBrush(wanted == Applied::Chart ? qtBrush_ : QBrush());
+    painter.setBrush(wanted == Applied::Chart ? realised_->brush : QBrush());
     brushState_ = wanted;
 }
 
 // A font property set and set back (the defaults between two texts) realises nothing anew.
 TRealisedFont& TChartCanvas::RealisedFont() {
-    if (fontDirty_ || realised_ == nullptr) {
-        TRealisedFont* realised = &fonts_.Realise(font_);
-        if (realised != realised_) fontApplied_ = false;
-        realised_ = realised;
+    TRealisedFont*& current = realised_->font;
+    if (fontDirty_ || current == nullptr) {
+        TRealisedFont* realised = &realised_->fonts.Realise(font_);
+        if (realised != current) fontApplied_ = false;
+        current = realised;
         fontDirty_ = false;
     }
-    return *realised_;
+    return *current;
+}
+
+TLaidOutText& TChartCanvas::LaidOut(const std::string& text) {
+    return RealisedFont().Text(text);
 }
 
 const QFontMetrics& TChartCanvas::Metrics() {
@@ -267,13 +277,13 @@ void TChartCanvas::SyncRotatedFont(QPainter& painter) {
 
 void TChartCanvas::SyncTextPen(QPainter& painter) {
     TColor colour = ColorToRGB(font_.Color());
-    if (colour != textPenColor_) {
-        textPen_ = QPen(ToQColor(colour));
-        textPenColor_ = colour;
+    if (colour != realised_->textPenColor) {
+        realised_->textPen = QPen(ToQColor(colour));
+        realised_->textPenColor = colour;
         if (penState_ == Applied::Text) penState_ = Applied::Unknown;
     }
     if (penState_ == Applied::Text) return;
-    painter.setPen(textPen_);
+    painter.setPen(realised_->textPen);
     penState_ = Applied::Text;
 }
 

@@ -25,13 +25,10 @@
 // Texts are UTF-8. Pen, brush and font belong to the surface and stay across targets.
 #pragma once
 
-#include <QBitmap>
-#include <QColor>
-#include <QFont>
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <array>
+#include <QPolygon>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -41,10 +38,13 @@
 #include "chart/chartfwd.h"
 #include "chart/fonts.h"
 #include "chart/pens.h"
-#include "chart/spanwriter.h"
-#include "chart/textcache.h"
 
+class QFontMetrics;
 class TView3DOptions;
+class TPaintBuffer;
+class TSpanWriter;
+class TRealisedFont;
+struct TLaidOutText;
 
 // Text alignment flags of PutText: one horizontal combined with one vertical.
 constexpr int TA_LEFT = 0;
@@ -70,24 +70,6 @@ enum TGradientDirection : std::uint8_t {
 
 // A picture drawn by DrawGraphic/StretchGraphic; nullptr or a null image is "no graphic".
 using TGraphic = QImage;
-
-// What makes a realised Qt pen different from another.
-struct TRealisedPenKey {
-    TColor color = clNone;
-    int width = -1;
-    TPenStyle style = psSolid;
-    bool visible = false;
-    TPenMode mode = pmCopy;
-    bool smallDots = false;
-    bool operator==(const TRealisedPenKey&) const = default;
-};
-
-// What makes a realised Qt brush (other than a picture brush) different from another.
-struct TRealisedBrushKey {
-    TColor color = clNone;
-    TBrushStyle style = bsClear;
-    bool operator==(const TRealisedBrushKey&) const = default;
-};
 
 // The abstract surface.
 class TChartCanvas {
@@ -160,7 +142,14 @@ class TChartCanvas {
     // Raises ChartException unless 0 <= value <= 359; the message names `description`.
     static void ValidateAngle(int value, const std::string& description);
 
+    // Turns the fast paths off (for tests that compare them with Qt's own drawing): lines and texts
+    // are then drawn by Qt, hatches with Qt's brushes and clips set afresh.
+    void UseFastPaths(bool on) { fastPaths_ = on; }
+    bool FastPaths() const { return fastPaths_; }
+
   protected:
+    struct TRealisedState;
+
     // Which Qt pen/brush the target painter currently holds, so unchanged state is not set again.
     enum class Applied : std::uint8_t { Unknown, Chart, None, Text };
 
@@ -174,13 +163,14 @@ class TChartCanvas {
     void SyncRotatedFont(QPainter& painter);
     // The current font realised, and `text` laid out in it.
     TRealisedFont& RealisedFont();
-    TLaidOutText& LaidOut(const std::string& text) { return RealisedFont().Text(text); }
+    TLaidOutText& LaidOut(const std::string& text);
     void SyncTextPen(QPainter& painter);
     // Gives the target the background colour and mode.
     void SyncBackground();
     const QFontMetrics& Metrics();
-    // The current hatch as a tile in the brush colour with transparent gaps (nullptr: not a hatch).
-    const QBrush* HatchTile();
+    // The current hatch as a tile in the brush colour with transparent gaps, each hatch pixel
+    // `scale` x `scale` pixels (nullptr: not a hatch).
+    const QBrush* HatchTile(int scale);
 
     QPainter* target_ = nullptr;
     TChartPen pen_;
@@ -191,6 +181,7 @@ class TChartCanvas {
     int textAlign_ = TA_LEFT | TA_TOP;
     bool smallDotsActive_ = false;
     bool loadingPen_ = false;
+    bool fastPaths_ = true;
 
   private:
     QPen RealisePen() const;
@@ -204,23 +195,11 @@ class TChartCanvas {
     Applied penState_ = Applied::Unknown;
     Applied brushState_ = Applied::Unknown;
     bool fontApplied_ = false;
-    QPen qtPen_;
-    QBrush qtBrush_;
-    TFontCache fonts_;
-    TRealisedFont* realised_ = nullptr;
-    QPen textPen_;
-    TColor textPenColor_ = clNone;
-    QBrush backBrush_;
-    std::array<QBitmap, 6> hatches_;
-    std::array<std::pair<TColor, QBrush>, 6> hatchTiles_;
-    std::array<std::pair<TRealisedPenKey, QPen>, 32> penCache_;
-    size_t penCacheNext_ = 0;
-    std::array<std::pair<TRealisedBrushKey, QBrush>, 8> brushCache_;
-    size_t brushCacheNext_ = 0;
 
   protected:
     // A solid brush of the background colour, made again only when the colour changes.
     const QBrush& BackBrush();
+    std::unique_ptr<TRealisedState> realised_;
 };
 
 // The abstract depth-aware surface.
@@ -381,7 +360,11 @@ class TChartCanvas3D : public TCanvas3D {
     double ProjectionZoom() const { return projectionZoom_; }
     double PerspectiveFactor() const { return perspectiveFactor_; }
     // The off-screen image (nullptr until the first buffered paint).
-    const QImage* Buffer() const { return buffer_.get(); }
+    const QImage* Buffer() const;
+    // The device pixel ratio the buffer is made at from the next paint on: coordinates stay logical,
+    // only the rasterisation is in device pixels.
+    void SetDevicePixelRatio(qreal ratio) { ratio_ = ratio > 0 ? ratio : 1.0; }
+    qreal DevicePixelRatio() const { return ratio_; }
     // Current position of MoveToPoint/LineToPoint.
     TPoint PenPosition() const { return position_; }
 
@@ -390,7 +373,8 @@ class TChartCanvas3D : public TCanvas3D {
 
   private:
     void DiscardBuffer();
-    void EnsureBuffer(int width, int height);
+    // The buffer when this paint goes into it (nullptr: it goes elsewhere).
+    TPaintBuffer* IntoBuffer(const QPainter* painter) const;
     void StrokeLine(int x0, int y0, int x1, int y1);
     void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1);
     void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
@@ -402,6 +386,8 @@ class TChartCanvas3D : public TCanvas3D {
     void FillSpan(QPainter& painter, const std::optional<TSpanWriter>& writer, long long x, long long y,
                   long long width, long long height, const QColor& colour);
     std::optional<TSpanWriter> SpanWriter(const QPainter& painter);
+    // A solid brush of `colour`, kept for the spans of later paints.
+    const QBrush& SpanBrush(const QColor& colour);
     void ApplyComposition(QPainter& painter) const;
     // How DrawTextCell puts the text into its cell: drawn by Qt, as a stamp, or not at all.
     enum class TTextDraw : std::uint8_t { Text, Stamp, CellOnly };
@@ -413,9 +399,6 @@ class TChartCanvas3D : public TCanvas3D {
                             TGradientDirection direction);
     TPoint Project(int x, int y, int z) const;
     void DrawProjectedPolygon(std::span<const TPoint> points, int lastIndex, int z);
-    void CopyBufferTo(QPainter& painter, int x, int y) const;
-    void NewBufferPainter();
-    void DisableBufferClip();
 
     // Projection centre, projected centre and rotation coefficients.
     int centreX_ = 0;
@@ -431,14 +414,8 @@ class TChartCanvas3D : public TCanvas3D {
     double sinTilt_ = 0.0;
     bool savedDepthMode_ = false;
     bool depthMode_ = false;
-    std::unique_ptr<QImage> buffer_;
-    std::unique_ptr<QPainter> bufferPainter_;
-    // The buffer painter's clip as the surface set it: a rectangle in device pixels, or another shape.
-    enum class TBufferClip : std::uint8_t { None, Rect, Other };
-    TBufferClip bufferClip_ = TBufferClip::None;
-    QRect bufferClipRect_;
-    // The rectangle of the buffer painter's clip that is switched off (null: none, or not a rectangle).
-    QRect disabledClipRect_;
+    std::unique_ptr<TPaintBuffer> buffer_;
+    qreal ratio_ = 1.0;
     bool buffered_ = true;
     bool monochrome_ = false;
     bool needsRedraw_ = true;

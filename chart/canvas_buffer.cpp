@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "chart/canvas.h"
+#include "chart/paintbuffer.h"
 #include "chart/view3d.h"
 
 namespace {
@@ -27,7 +28,7 @@ void TChartCanvas3D::ApplyMonochrome(bool flag) {
 
 void TChartCanvas3D::ApplyBuffered(bool flag) {
     buffered_ = flag;
-    if (!flag && buffer_) {
+    if (!flag && buffer_->Image() != nullptr) {
         DiscardBuffer();
         needsRedraw_ = true;
     }
@@ -38,32 +39,16 @@ void TChartCanvas3D::MarkDirty() {
 }
 
 void TChartCanvas3D::DiscardBuffer() {
-    if (target_ != nullptr && target_ == bufferPainter_.get()) AttachTarget(nullptr);
-    bufferPainter_.reset();
-    buffer_.reset();
+    if (IntoBuffer(target_) != nullptr) AttachTarget(nullptr);
+    buffer_->Discard();
 }
 
-void TChartCanvas3D::EnsureBuffer(int width, int height) {
-    if (buffer_ && (buffer_->width() != width || buffer_->height() != height)) DiscardBuffer();
-    if (buffer_ && !buffer_->isDetached()) {
-        // A copy of the last image is held elsewhere: this paint must go to pixels of its own.
-        if (target_ == bufferPainter_.get()) AttachTarget(nullptr);
-        bufferPainter_.reset();
-        buffer_->detach();
-        NewBufferPainter();
-    }
-    if (buffer_ || width <= 0 || height <= 0) return;
-    // A monochrome chart is drawn in colour and reduced to two colours when shown.
-    buffer_ = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
-    buffer_->fill(Qt::white);
-    NewBufferPainter();
+TPaintBuffer* TChartCanvas3D::IntoBuffer(const QPainter* painter) const {
+    return buffer_->Holds(painter) ? buffer_.get() : nullptr;
 }
 
-// The painter lives as long as the image, so later paints begin nothing and allocate nothing.
-void TChartCanvas3D::NewBufferPainter() {
-    bufferPainter_ = std::make_unique<QPainter>(buffer_.get());
-    bufferClip_ = TBufferClip::None;
-    disabledClipRect_ = QRect();
+const QImage* TChartCanvas3D::Buffer() const {
+    return buffer_->Image();
 }
 
 TRect TChartCanvas3D::PrepareSurface(QPainter* targetCanvas, TView3DOptions* options, TColor, bool is3D,
@@ -90,38 +75,32 @@ TRect TChartCanvas3D::PrepareSurface(QPainter* targetCanvas, TView3DOptions* opt
     }
     int width = bounds.Width();
     int height = bounds.Height();
-    EnsureBuffer(width, height);
-    AttachTarget(bufferPainter_.get());
+    // The buffer may make a new painter: the surface must not hold on to the old one.
+    if (IntoBuffer(target_) != nullptr) AttachTarget(nullptr);
+    buffer_->Ensure(width, height, ratio_);
+    AttachTarget(buffer_->Painter());
     if (target_ != nullptr) {
         // Whatever the last paint left clipped or transformed is gone.
-        DisableBufferClip();
+        buffer_->DisableClip();
         target_->resetTransform();
     }
     return {0, 0, width, height};
 }
 
-void TChartCanvas3D::CopyBufferTo(QPainter& painter, int x, int y) const {
-    if (painter.compositionMode() != QPainter::CompositionMode_SourceOver)
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (monochrome_) {
-        painter.drawImage(QPoint(x, y), buffer_->convertToFormat(QImage::Format_Mono, Qt::ThresholdDither));
-    } else {
-        painter.drawImage(QPoint(x, y), *buffer_);
-    }
-}
-
 void TChartCanvas3D::PresentImage(QPainter* windowCanvas, QPainter* defaultCanvas, const TRect& rect) {
-    if (buffered_ && buffer_) {
-        if (windowCanvas != nullptr && windowCanvas != bufferPainter_.get())
-            CopyBufferTo(*windowCanvas, rect.Left, rect.Top);
+    if (buffered_ && buffer_->Image() != nullptr) {
+        if (windowCanvas != nullptr && IntoBuffer(windowCanvas) == nullptr)
+            buffer_->CopyTo(*windowCanvas, {rect.Left, rect.Top}, monochrome_);
         needsRedraw_ = false;
     }
     AttachTarget(defaultCanvas);
 }
 
 bool TChartCanvas3D::RepaintFromBuffer() {
-    if (needsRedraw_ || !buffer_ || target_ == nullptr || target_ == bufferPainter_.get()) return false;
-    CopyBufferTo(*target_, 0, 0);
+    if (needsRedraw_ || buffer_->Image() == nullptr || buffer_->Ratio() != ratio_ || target_ == nullptr ||
+        IntoBuffer(target_) != nullptr)
+        return false;
+    buffer_->CopyTo(*target_, {0, 0}, monochrome_);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "chart/canvas.h"
+#include "chart/paintbuffer.h"
 #include "chart/view3d.h"
 
 namespace {
@@ -95,7 +96,7 @@ void TChartCanvas3D::ClipToCube(const TRect& rect, int zFront, int zBack) {
     QTransform previous = target_->worldTransform();
     target_->resetTransform();
     target_->setClipRegion(QRegion(hull), target_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    if (target_ == bufferPainter_.get()) bufferClip_ = TBufferClip::Other;
+    if (TPaintBuffer* buffer = IntoBuffer(target_)) buffer->NoteClipOther();
     target_->setWorldTransform(previous);
 }
 

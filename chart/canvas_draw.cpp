@@ -6,8 +6,9 @@
 #include <numbers>
 
 #include "chart/canvas.h"
+#include "chart/canvasstate.h"
 #include "chart/colors.h"
-#include "chart/spanwriter.h"
+#include "chart/paintbuffer.h"
 
 namespace {
 
@@ -109,6 +110,14 @@ bool MovesByWholePixels(const QTransform& transform) {
            transform.dy() == std::floor(transform.dy());
 }
 
+// A stamp is made at a whole device pixel ratio, so that every logical pixel is whole device pixels;
+// at a fractional one Qt draws the text from the font at the device size (0: no stamp fits).
+int StampScale(const QPainter& painter) {
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const bool whole = ratio == std::floor(ratio) && ratio >= 1 && ratio <= 8;
+    return whole && MovesByWholePixels(painter.worldTransform()) ? static_cast<int>(ratio) : 0;
+}
+
 TRect CurveBox(int x0, int y0, int x1, int y1) {
     TRect r = Normalised(x0, y0, x1, y1);
     return {std::clamp(r.Left, -kCurveLimit, kCurveLimit), std::clamp(r.Top, -kCurveLimit, kCurveLimit),
@@ -117,13 +126,9 @@ TRect CurveBox(int x0, int y0, int x1, int y1) {
 
 }  // namespace
 
-TChartCanvas3D::TChartCanvas3D() = default;
+TChartCanvas3D::TChartCanvas3D() : buffer_(std::make_unique<TPaintBuffer>()) {}
 
-TChartCanvas3D::~TChartCanvas3D() {
-    // The buffer painter must end before its image goes.
-    if (target_ == bufferPainter_.get()) target_ = nullptr;
-    bufferPainter_.reset();
-}
+TChartCanvas3D::~TChartCanvas3D() = default;
 
 TColor TChartCanvas3D::QueryBackColor() const {
     return backColor_;
@@ -297,7 +302,7 @@ void TChartCanvas3D::DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int
 // A one-pixel copy pen on a painter moved by whole pixels at most: a run of pixels along a row or
 // column is a filled rectangle, far cheaper than Qt's line drawing.
 bool TChartCanvas3D::SpansAllowed(const QPainter& painter) const {
-    return pen_.Mode() == pmCopy && MovesByWholePixels(painter.worldTransform());
+    return fastPaths_ && pen_.Mode() == pmCopy && MovesByWholePixels(painter.worldTransform());
 }
 
 bool TChartCanvas3D::FillsSpans(const QPainter& painter) const {
@@ -345,14 +350,8 @@ void TChartCanvas3D::DrawDashedSpans(QPainter& painter, int x0, int y0, long lon
 
 // Straight into the buffer's pixels when the painter would only copy colours there.
 std::optional<TSpanWriter> TChartCanvas3D::SpanWriter(const QPainter& painter) {
-    if (&painter != bufferPainter_.get() || bufferClip_ == TBufferClip::Other ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
-        buffer_->format() != QImage::Format_RGB32 || !buffer_->isDetached())
-        return std::nullopt;
-    const QRect area = bufferClip_ == TBufferClip::Rect ? bufferClipRect_ : buffer_->rect();
-    const QTransform& transform = painter.worldTransform();
-    return TSpanWriter(*buffer_, area,
-                       QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy())));
+    const TPaintBuffer* buffer = IntoBuffer(&painter);
+    return buffer != nullptr ? buffer->SpanWriter(painter) : std::nullopt;
 }
 
 void TChartCanvas3D::FillSpan(QPainter& painter, const std::optional<TSpanWriter>& writer, long long x,
@@ -371,9 +370,35 @@ void TChartCanvas3D::FillSpan(QPainter& painter, const std::optional<TSpanWriter
     const long long right = std::min(x + width, device->width() - shiftX);
     const long long bottom = std::min(y + height, device->height() - shiftY);
     if (left >= right || top >= bottom) return;
+    const qreal ratio = device->devicePixelRatio();
+    if (ratio != 1.0) {
+        // Edges on whole device pixels, and a one-pixel line round(ratio) device pixels thick wherever
+        // it stands, so that at a fractional ratio equal lines stay equal.
+        const qreal thickness = std::max<qreal>(1, std::round(ratio));
+        const auto edges = [&](long long from, long long to, long long shift) {
+            const qreal start = std::round(static_cast<qreal>(from + shift) * ratio);
+            const qreal end =
+                to - from == 1 ? start + thickness : std::round(static_cast<qreal>(to + shift) * ratio);
+            return std::pair{start / ratio - static_cast<qreal>(shift), (end - start) / ratio};
+        };
+        const auto [fromX, spanX] = edges(left, right, shiftX);
+        const auto [fromY, spanY] = edges(top, bottom, shiftY);
+        painter.fillRect(QRectF(fromX, fromY, spanX, spanY), SpanBrush(colour));
+        return;
+    }
     painter.fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
                            static_cast<int>(bottom - top)),
                      colour);
+}
+
+const QBrush& TChartCanvas3D::SpanBrush(const QColor& colour) {
+    auto& brushes = realised_->spanBrushes;
+    for (const QBrush& brush : brushes)
+        if (brush.style() == Qt::SolidPattern && brush.color() == colour) return brush;
+    QBrush& brush = brushes[realised_->spanBrushNext];
+    realised_->spanBrushNext = (realised_->spanBrushNext + 1) % brushes.size();
+    brush = QBrush(colour);
+    return brush;
 }
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {
@@ -394,8 +419,20 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
-    const QBrush* tile = backMode_ == bmTransparent ? HatchTile() : nullptr;
-    target_->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), tile ? *tile : target_->brush());
+    const QRect area(r.Left, r.Top, r.Width(), r.Height());
+    // At a whole ratio the tile is made at the device size and laid in device pixels, which Qt fills
+    // without scaling (and so without allocating); at other ratios Qt scales the 1x tile.
+    const qreal ratio = target_->device()->devicePixelRatio();
+    const int scale = ratio == std::floor(ratio) && ratio >= 1 && ratio <= 8 ? static_cast<int>(ratio) : 1;
+    const QBrush* tile = backMode_ == bmTransparent ? HatchTile(scale) : nullptr;
+    if (tile == nullptr || scale == 1) {
+        target_->fillRect(area, tile ? *tile : target_->brush());
+        return;
+    }
+    const QTransform previous = target_->worldTransform();
+    target_->setWorldTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale) * previous);
+    target_->fillRect(QRect(area.topLeft() * scale, area.size() * scale), *tile);
+    target_->setWorldTransform(previous);
 }
 
 void TChartCanvas3D::EraseRect(const TRect& rect) {
@@ -526,7 +563,10 @@ QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutTex
     if (backMode_ == bmOpaque)
         painter.fillRect(QRect(x, baseline - metrics.ascent(), width, metrics.height()), BackBrush());
     if (draw == TTextDraw::Stamp) {
-        DrawStamp(painter, RealisedFont().Stamp(text, ColorToRGB(font_.Color())), x, baseline);
+        DrawStamp(painter,
+                  RealisedFont().Stamp(text, ColorToRGB(font_.Color()), TLaidOutText::kUpright,
+                                       StampScale(painter)),
+                  x, baseline);
     } else if (draw == TTextDraw::Text) {
         // The cell was painted above; Qt must not paint a second, differently sized one.
         painter.setBackgroundMode(Qt::TransparentMode);
@@ -539,7 +579,8 @@ QPoint TChartCanvas3D::DrawTextCell(QPainter& painter, int x, int y, TLaidOutTex
 void TChartCanvas3D::PutText(int x, int y, const std::string& text) {
     if (target_ == nullptr || text.empty()) return;
     TLaidOutText& laidOut = LaidOut(text);
-    const bool stamp = MovesByWholePixels(target_->worldTransform()) && RealisedFont().Stampable(laidOut);
+    const int scale = StampScale(*target_);
+    const bool stamp = fastPaths_ && scale > 0 && RealisedFont().Stampable(laidOut, scale);
     if (!stamp) {
         SyncFont(*target_);
         SyncTextPen(*target_);
@@ -558,9 +599,10 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
     QPainter& painter = *target_;
     // Turned by a quarter, glyph outlines map onto whole pixels exactly, so a stamp is exact too.
     TLaidOutText& laidOut = LaidOut(text);
-    const bool stamp = (angle == 90 || angle == 270) && MovesByWholePixels(painter.worldTransform()) &&
+    const int scale = StampScale(painter);
+    const bool stamp = fastPaths_ && (angle == 90 || angle == 270) && scale > 0 &&
                        std::llabs(x) <= kCurveLimit && std::llabs(y) <= kCurveLimit &&
-                       RealisedFont().Stampable(laidOut);
+                       RealisedFont().Stampable(laidOut, scale);
     if (!stamp) {
         SyncRotatedFont(painter);
         SyncTextPen(painter);
@@ -574,7 +616,7 @@ void TChartCanvas3D::PutRotatedText(int x, int y, const std::string& text, int a
         QTransform turn;
         turn.rotate(-angle);
         const QPoint anchor = QPoint(x, y) + turn.map(origin);
-        DrawStamp(painter, RealisedFont().Stamp(laidOut, ColorToRGB(font_.Color()), angle), anchor.x(),
+        DrawStamp(painter, RealisedFont().Stamp(laidOut, ColorToRGB(font_.Color()), angle, scale), anchor.x(),
                   anchor.y());
     }
     if (zoomed) font_.SetHeight(height);
@@ -586,35 +628,19 @@ void TChartCanvas3D::ClipToRect(const TRect& rect) {
     TRect r = ClampedToArea(VisibleArea(*target_), rect.Left, rect.Top, rect.Right, rect.Bottom, 0);
     QRect device = target_->worldTransform().mapRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
     // Clip regions are kept in device coordinates, so the transform is set aside meanwhile.
-    if (target_ == bufferPainter_.get() && bufferClip_ == TBufferClip::None && !disabledClipRect_.isNull() &&
-        device == disabledClipRect_) {
-        // The same clip as the last one switched off: switched on again, Qt makes no new clip data.
-        target_->setClipping(true);
-        bufferClip_ = TBufferClip::Rect;
-        bufferClipRect_ = device;
-        return;
-    }
+    TPaintBuffer* buffer = IntoBuffer(target_);
+    if (buffer != nullptr && fastPaths_ && buffer->ReviveClip(device)) return;
     QTransform previous = target_->worldTransform();
     target_->resetTransform();
-    if (target_ == bufferPainter_.get() && bufferClip_ != TBufferClip::Other) {
-        bufferClipRect_ = bufferClip_ == TBufferClip::Rect ? bufferClipRect_.intersected(device) : device;
-        bufferClip_ = TBufferClip::Rect;
-    }
+    if (buffer != nullptr) buffer->NoteClipRect(device);
     target_->setClipRect(device, target_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     target_->setWorldTransform(previous);
 }
 
 void TChartCanvas3D::RemoveClip() {
     if (target_ == nullptr) return;
-    if (target_ == bufferPainter_.get())
-        DisableBufferClip();
+    if (TPaintBuffer* buffer = IntoBuffer(target_))
+        buffer->DisableClip();
     else
         target_->setClipping(false);
-}
-
-void TChartCanvas3D::DisableBufferClip() {
-    if (bufferClip_ != TBufferClip::None)
-        disabledClipRect_ = bufferClip_ == TBufferClip::Rect ? bufferClipRect_ : QRect();
-    bufferPainter_->setClipping(false);
-    bufferClip_ = TBufferClip::None;
 }

@@ -120,6 +120,8 @@ void TCustomChartPanel::paintEvent(QPaintEvent* /*event*/) {
     QPainter window(this);
     if (borderStyle_ == bsSingle) DrawClientEdge(window);
     window.translate(contentsRect().topLeft());
+    // The buffer follows the screen's ratio; a buffer of another ratio is painted anew.
+    surface_->SetDevicePixelRatio(devicePixelRatioF());
     surface_->AttachTarget(&window);
     if (surface_->RepaintFromBuffer())
         ++bufferCopyCount_;
@@ -150,9 +152,16 @@ const QImage& TCustomChartPanel::LastImage() const {
 }
 
 QImage TCustomChartPanel::RenderToImage() {
+    return RenderToImage(devicePixelRatioF());
+}
+
+QImage TCustomChartPanel::RenderToImage(qreal ratio) {
     const TRect client = PanelClientRect();
-    QImage image(std::max(1, client.Width()), std::max(1, client.Height()), QImage::Format_RGB32);
+    QImage image(qRound(std::max(1, client.Width()) * ratio), qRound(std::max(1, client.Height()) * ratio),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
+    surface_->SetDevicePixelRatio(ratio);
     {
         QPainter painter(&image);
         QPainter* previous = surface_->Target();

@@ -114,6 +114,8 @@ class TCustomChartPanel : public QWidget {
     virtual void RenderTo(QPainter& target, const TRect& rect);
     // Renders the drawing area into an image of its size, as a paint would, and returns it.
     QImage RenderToImage();
+    // The same at device pixel ratio `ratio`: the image is that many times as large.
+    QImage RenderToImage(qreal ratio);
     // Runs `draw` on the surface at once, outside the paint cycle: into the clean buffer, which the
     // window then shows by a plain copy. While a full paint is pending (or without a buffer) nothing
     // is drawn, since that paint draws everything anyway.

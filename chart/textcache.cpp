@@ -1,6 +1,7 @@
 #include "chart/textcache.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 #include "chart/colors.h"
@@ -55,6 +56,13 @@ TLaidOutText& TRealisedFont::Text(const std::string& utf8) {
     text->Utf8 = utf8;
     text->Text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     text->Width = metrics_.horizontalAdvance(text->Text);
+    const int pad = StampPad();
+    const QRect line(0, -metrics_.ascent(), text->Width, metrics_.height());
+    // The glyph outlines as shaped: stacked marks are placed where they are drawn, which the metrics'
+    // bounding box does not follow.
+    QPainterPath outline;
+    outline.addText(0, 0, font_, text->Text);
+    text->Area = line.united(outline.boundingRect().toAlignedRect()).adjusted(-pad, -pad, pad, pad);
     texts_.push_back(std::move(text));
     return *texts_.back();
 }
@@ -64,24 +72,26 @@ int TRealisedFont::StampPad() const {
     return metrics_.height() + metrics_.maxWidth();
 }
 
-bool TRealisedFont::Stampable(const TLaidOutText& text) const {
+bool TRealisedFont::Stampable(const TLaidOutText& text, int scale) const {
     constexpr long long kCanvasPixels = 1LL << 22;
-    const long long pad = StampPad();
-    return (text.Width + 2 * pad) * (metrics_.height() + 2 * pad) <= kCanvasPixels;
+    if (font_.underline() || font_.strikeOut()) return false;
+    return static_cast<long long>(text.Area.width()) * text.Area.height() * scale * scale <= kCanvasPixels;
 }
 
-const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colour, int angle) const {
+const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colour, int angle,
+                                                 int scale) const {
     for (const auto& stamp : text.Stamps)
-        if (stamp.Made && stamp.Colour == colour && stamp.Angle == angle) return stamp;
+        if (stamp.Made && stamp.Colour == colour && stamp.Angle == angle && stamp.Scale == scale)
+            return stamp;
     // Turned by a quarter, the text runs up (90) or down (270) from its origin, its ascent to the left
     // or to the right.
-    const int pad = StampPad();
     const bool upright = angle == TLaidOutText::kUpright;
-    const QSize along(text.Width + 2 * pad, metrics_.height() + 2 * pad);
-    QPoint origin(pad, pad + metrics_.ascent());
-    if (angle == 90) origin = {pad + metrics_.ascent(), pad + text.Width};
-    if (angle == 270) origin = {pad + metrics_.descent(), pad};
-    QImage canvas(upright ? along : along.transposed(), QImage::Format_ARGB32_Premultiplied);
+    QTransform turn;
+    if (!upright) turn.rotate(-angle);
+    const QRect area = turn.mapRect(text.Area);
+    const QPoint origin = -area.topLeft();
+    QImage canvas(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(scale);
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
@@ -99,11 +109,17 @@ const TLaidOutText::TStamp& TRealisedFont::Stamp(TLaidOutText& text, TColor colo
     }
     TLaidOutText::TStamp& stamp = text.Stamps[text.NextStamp];
     text.NextStamp = (text.NextStamp + 1) % text.Stamps.size();
-    const QRect box = DrawnBox(canvas);
+    // On whole logical pixels, so that the stamp lands on the very device pixels it was drawn on.
+    QRect box = DrawnBox(canvas);
+    if (!box.isEmpty())
+        box = QRect(QPoint(box.left() / scale, box.top() / scale) * scale,
+                    QPoint(box.right() / scale + 1, box.bottom() / scale + 1) * scale - QPoint(1, 1));
     stamp.Colour = colour;
     stamp.Angle = angle;
+    stamp.Scale = scale;
     stamp.Pixels = box.isEmpty() ? QImage() : canvas.copy(box);
-    stamp.Offset = box.topLeft() - origin;
+    stamp.Pixels.setDevicePixelRatio(scale);
+    stamp.Offset = box.topLeft() / scale - origin;
     stamp.Made = true;
     return stamp;
 }

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <memory>
@@ -24,13 +25,17 @@ struct TLaidOutText {
     struct TStamp {
         TColor Colour = clNone;
         int Angle = kUpright;  // kUpright, or the angle of the outline font turned by 90 or 270
+        int Scale = 1;         // device pixels per logical pixel
         QImage Pixels;         // only the drawn pixels' bounding box; null when the text draws none
-        QPoint Offset;         // of the image's top left corner from the text's baseline origin
+        QPoint Offset;         // of the image's top left corner from the text's baseline origin (logical)
         bool Made = false;
     };
     std::string Utf8;
     QString Text;
     int Width = 0;
+    // Where the text's stamp canvas lies around its baseline origin, upright: the line box and the
+    // glyphs' ink (stacked marks may reach far beyond the line box), with room to spare.
+    QRect Area;
     std::array<TStamp, 3> Stamps;
     size_t NextStamp = 0;
 };
@@ -47,13 +52,15 @@ class TRealisedFont {
     const QFontMetrics& Metrics() const { return metrics_; }
     // The text laid out in this font, laid out now when new. Valid until the next call.
     TLaidOutText& Text(const std::string& utf8);
-    // Whether a stamp of the text is worth keeping: a huge text or font would need a canvas of
-    // gigabytes, and is drawn by Qt each time instead.
-    bool Stampable(const TLaidOutText& text) const;
+    // Whether a stamp of the text is worth keeping and exact: a huge text or font would need a
+    // canvas of gigabytes, and underline and strike-out are ruled at fractional positions that
+    // Qt rounds differently where the text stands; such texts are drawn by Qt each time instead.
+    bool Stampable(const TLaidOutText& text, int scale = 1) const;
     // The text's pixels in `colour`, drawn by Qt once: upright in this font, or with its baseline
-    // origin at (0, 0) turned by `angle` (90 or 270) in the outline font.
-    const TLaidOutText::TStamp& Stamp(TLaidOutText& text, TColor colour,
-                                      int angle = TLaidOutText::kUpright) const;
+    // origin at (0, 0) turned by `angle` (90 or 270) in the outline font; at `scale` device pixels
+    // per logical pixel (the image has that device pixel ratio).
+    const TLaidOutText::TStamp& Stamp(TLaidOutText& text, TColor colour, int angle = TLaidOutText::kUpright,
+                                      int scale = 1) const;
 
   private:
     int StampPad() const;

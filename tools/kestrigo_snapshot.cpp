@@ -36,10 +36,12 @@ constexpr int kStateRows = 100;
 
 const char* const kUsage =
     "usage: kestrigo-snapshot [--type FIELD=TEXT] [--pick LIST=INDEX] [--tab table|chart]...\n"
-    "                         [--png FILE] [--chart-png FILE] [--state FILE]\n"
+    "                         [--png FILE] [--chart-png FILE] [--state FILE] [--scale R]\n"
     "       kestrigo-snapshot --version\n"
     "  Actions run in the order given. FIELD is an input field (E_Ratio1, E_MaxRPM, ...),\n"
-    "  LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire).\n";
+    "  LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire).\n"
+    "  --scale R renders at device pixel ratio R (0.5 to 8; --png and --chart-png are then R times as "
+    "large).\n";
 
 struct TAction {
     QString Option;  // --type, --pick or --tab
@@ -77,6 +79,20 @@ QByteArray* OutputPath(TOptions& options, const QString& option) {
     return nullptr;
 }
 
+// The ratio of --scale, or 0 when `text` is not one.
+double ScaleOf(const QByteArray& text) {
+    bool ok = false;
+    const double ratio = text.toDouble(&ok);
+    return ok && ratio >= 0.5 && ratio <= 8 ? ratio : 0;
+}
+
+// --scale takes effect through Qt's scale factor, which must be set before the application exists.
+void ApplyScale(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (QByteArray(argv[i]) == "--scale" && ScaleOf(argv[i + 1]) > 0)
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+}
+
 bool IsAction(const QString& option) {
     return option == QLatin1String("--type") || option == QLatin1String("--pick") ||
            option == QLatin1String("--tab");
@@ -90,6 +106,12 @@ TOptions ParseOptions(const std::vector<QByteArray>& arguments) {
         if (option == QLatin1String("--help") || option == QLatin1String("-h")) throw TUsageError({});
         if (option == QLatin1String("--version")) {
             options.Version = true;
+            continue;
+        }
+        if (option == QLatin1String("--scale")) {
+            if (i + 1 >= arguments.size() || ScaleOf(arguments[i + 1]) == 0)
+                throw TUsageError(QStringLiteral("--scale expects a ratio from 0.5 to 8"));
+            ++i;
             continue;
         }
         QByteArray* const path = OutputPath(options, option);
@@ -264,6 +286,7 @@ int Run(const TOptions& options) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    ApplyScale(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("K.G.R."));
     const TQtJapanese qtJapanese;

@@ -8,6 +8,14 @@
 
 #include "bench/peers/scene.h"
 
+// A white image of `width` x `height` logical pixels at device pixel ratio `ratio`.
+inline QImage DeviceImage(int width, int height, qreal ratio) {
+    QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return image;
+}
+
 class TContender {
   public:
     virtual ~TContender() = default;
@@ -16,8 +24,9 @@ class TContender {
     virtual void Paint() = 0;
 };
 
-std::unique_ptr<TContender> NewKestrigoChart(TBenchWindow& window);
-std::unique_ptr<TContender> NewQCustomPlotToPainter(const TScene& scene);
-std::unique_ptr<TContender> NewQCustomPlotReplot(const TScene& scene);
-std::unique_ptr<TContender> NewQtCharts(const TScene& scene);
+// Each paints at device pixel ratio `ratio`, through its own high-DPI path.
+std::unique_ptr<TContender> NewKestrigoChart(TBenchWindow& window, qreal ratio);
+std::unique_ptr<TContender> NewQCustomPlotToPainter(const TScene& scene, qreal ratio);
+std::unique_ptr<TContender> NewQCustomPlotReplot(const TScene& scene, qreal ratio);
+std::unique_ptr<TContender> NewQtCharts(const TScene& scene, qreal ratio);
 std::unique_ptr<TContender> NewBareFloor(const TScene& scene);

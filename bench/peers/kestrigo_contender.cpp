@@ -9,13 +9,15 @@ namespace {
 
 class TKestrigoChart : public TContender {
   public:
-    explicit TKestrigoChart(TBenchWindow& window)
+    TKestrigoChart(TBenchWindow& window, qreal ratio)
         : chart_(*window.Form().Chart1),
-          image_(chart_.PanelClientRect().Width(), chart_.PanelClientRect().Height(), QImage::Format_RGB32),
+          ratio_(ratio),
+          image_(DeviceImage(chart_.PanelClientRect().Width(), chart_.PanelClientRect().Height(), ratio)),
           painter_(&image_) {}
     const char* Name() const override { return "Kestrigo Chart1 full paint"; }
     void Paint() override {
         chart_.RequestRedraw();
+        chart_.Surface()->SetDevicePixelRatio(ratio_);
         chart_.Surface()->AttachTarget(&painter_);
         chart_.RenderTo(painter_, chart_.PanelClientRect());
         chart_.Surface()->AttachTarget(nullptr);
@@ -23,12 +25,13 @@ class TKestrigoChart : public TContender {
 
   private:
     TChart& chart_;
+    qreal ratio_;
     QImage image_;
     QPainter painter_;
 };
 
 }  // namespace
 
-std::unique_ptr<TContender> NewKestrigoChart(TBenchWindow& window) {
-    return std::make_unique<TKestrigoChart>(window);
+std::unique_ptr<TContender> NewKestrigoChart(TBenchWindow& window, qreal ratio) {
+    return std::make_unique<TKestrigoChart>(window, ratio);
 }

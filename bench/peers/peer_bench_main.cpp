@@ -7,10 +7,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
 #include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -24,6 +26,8 @@
 #include "tools/replay/useractions.h"
 
 namespace {
+
+constexpr const char* kWindowOnly = "--window-only";
 
 // The machine is shared: CPU time of this thread, not wall time, is what a paint costs.
 double NowMicroseconds() {
@@ -71,17 +75,21 @@ std::vector<double> PaintMedians(std::vector<std::unique_ptr<TContender>>& conte
     return medians;
 }
 
-void ReportPaints(TBenchWindow& window) {
+// The floor paints at ratio 1 only: it stands for the least any chart's paint at 1 can cost.
+void ReportPaints(TBenchWindow& window, qreal ratio) {
     const TScene scene = window.Scene();
     std::vector<std::unique_ptr<TContender>> contenders;
-    contenders.push_back(NewKestrigoChart(window));
-    contenders.push_back(NewQCustomPlotToPainter(scene));
-    contenders.push_back(NewQCustomPlotReplot(scene));
-    contenders.push_back(NewQtCharts(scene));
-    contenders.push_back(NewBareFloor(scene));
+    contenders.push_back(NewKestrigoChart(window, ratio));
+    contenders.push_back(NewQCustomPlotToPainter(scene, ratio));
+    contenders.push_back(NewQCustomPlotReplot(scene, ratio));
+    contenders.push_back(NewQtCharts(scene, ratio));
+    if (ratio == 1) contenders.push_back(NewBareFloor(scene));
     const std::vector<double> medians = PaintMedians(contenders);
-    std::printf("Full paint of the gear chart, %d x %d (thread CPU time, median of %d rounds x %d paints)\n",
-                scene.Width, scene.Height, kRounds, kPaintsPerRound);
+    std::printf(
+        "Full paint of the gear chart, %d x %d at device pixel ratio %g (thread CPU time, median of %d "
+        "rounds x "
+        "%d paints)\n",
+        scene.Width, scene.Height, ratio, kRounds, kPaintsPerRound);
     for (size_t i = 0; i < contenders.size(); ++i)
         Row(contenders[i]->Name(), medians[i], "us",
             i == 0 ? "" : "ours is " + Ratio(medians[0], medians[i], "of it"));
@@ -168,16 +176,33 @@ void ReportWindow(TBenchWindow& window) {
         repaintAllocations, bareAllocations);
 }
 
+// The window at ratio 2 needs Qt's scale factor from the start: this program again, window part only.
+void ReportWindowAtRatio2(const QString& program) {
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    child.setProcessEnvironment(environment);
+    child.start(program, {QString::fromLatin1(kWindowOnly)});
+    child.waitForFinished(-1);
+    std::printf("At device pixel ratio 2 (QT_SCALE_FACTOR=2): %s", child.readAllStandardOutput().constData());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool windowOnly = argc > 1 && std::strcmp(argv[1], kWindowOnly) == 0;
     QApplication app(argc, argv);
     {
         TBenchWindow window;
-        ReportPaints(window);
+        if (!windowOnly) {
+            ReportPaints(window, 1);
+            ReportPaints(window, 2);
+        }
         ReportWindow(window);
     }
+    if (windowOnly) return 0;
+    ReportWindowAtRatio2(QCoreApplication::applicationFilePath());
     ReportStartup(QStringLiteral(KESTRIGO_BINARY_DIR));
     return 0;
 }

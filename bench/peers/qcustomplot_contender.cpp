@@ -22,7 +22,8 @@ void SetUpAxis(QCPAxis& axis, const TSceneAxis& from, const TScene& scene) {
 
 class TQCustomPlot : public TContender {
   public:
-    explicit TQCustomPlot(const TScene& scene) {
+    TQCustomPlot(const TScene& scene, qreal ratio) {
+        plot_.setBufferDevicePixelRatio(ratio);
         plot_.resize(scene.Width, scene.Height);
         plot_.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         plot_.setNotAntialiasedElements(QCP::aeAll);
@@ -53,10 +54,15 @@ class TQCustomPlot : public TContender {
 
 class TQCustomPlotToPainter : public TQCustomPlot {
   public:
-    explicit TQCustomPlotToPainter(const TScene& scene)
-        : TQCustomPlot(scene), image_(scene.Width, scene.Height, QImage::Format_RGB32), painter_(&image_) {}
+    TQCustomPlotToPainter(const TScene& scene, qreal ratio)
+        : TQCustomPlot(scene, ratio),
+          image_(DeviceImage(scene.Width, scene.Height, ratio)),
+          painter_(&image_) {}
     const char* Name() const override { return "QCustomPlot toPainter"; }
-    void Paint() override { plot_.toPainter(&painter_, image_.width(), image_.height()); }
+    void Paint() override {
+        const QSize size = image_.deviceIndependentSize().toSize();
+        plot_.toPainter(&painter_, size.width(), size.height());
+    }
 
   private:
     QImage image_;
@@ -66,7 +72,7 @@ class TQCustomPlotToPainter : public TQCustomPlot {
 // replot: lays out, draws every layer into the plot's buffers and repaints the shown widget.
 class TQCustomPlotReplot : public TQCustomPlot {
   public:
-    explicit TQCustomPlotReplot(const TScene& scene) : TQCustomPlot(scene) {
+    TQCustomPlotReplot(const TScene& scene, qreal ratio) : TQCustomPlot(scene, ratio) {
         plot_.show();
         QApplication::processEvents();
     }
@@ -76,10 +82,10 @@ class TQCustomPlotReplot : public TQCustomPlot {
 
 }  // namespace
 
-std::unique_ptr<TContender> NewQCustomPlotToPainter(const TScene& scene) {
-    return std::make_unique<TQCustomPlotToPainter>(scene);
+std::unique_ptr<TContender> NewQCustomPlotToPainter(const TScene& scene, qreal ratio) {
+    return std::make_unique<TQCustomPlotToPainter>(scene, ratio);
 }
 
-std::unique_ptr<TContender> NewQCustomPlotReplot(const TScene& scene) {
-    return std::make_unique<TQCustomPlotReplot>(scene);
+std::unique_ptr<TContender> NewQCustomPlotReplot(const TScene& scene, qreal ratio) {
+    return std::make_unique<TQCustomPlotReplot>(scene, ratio);
 }

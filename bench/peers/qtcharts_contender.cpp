@@ -27,8 +27,10 @@ QValueAxis* NewAxis(const TSceneAxis& from, const TScene& scene) {
 
 class TQtCharts : public TContender {
   public:
-    explicit TQtCharts(const TScene& scene)
-        : image_(scene.Width, scene.Height, QImage::Format_RGB32), painter_(&image_) {
+    TQtCharts(const TScene& scene, qreal ratio)
+        : area_(0, 0, scene.Width, scene.Height),
+          image_(DeviceImage(scene.Width, scene.Height, ratio)),
+          painter_(&image_) {
         chart_->legend()->hide();
         chart_->setAnimationOptions(QChart::NoAnimation);
         chart_->setBackgroundRoundness(0);
@@ -58,8 +60,8 @@ class TQtCharts : public TContender {
     }
     const char* Name() const override { return "Qt Charts render"; }
     void Paint() override {
-        painter_.fillRect(image_.rect(), Qt::white);
-        scene_.render(&painter_, image_.rect(), image_.rect());
+        painter_.fillRect(area_, Qt::white);
+        scene_.render(&painter_, area_, area_);
     }
 
   private:
@@ -69,6 +71,7 @@ class TQtCharts : public TContender {
         series->attachAxis(y);
     }
 
+    QRectF area_;  // logical pixels
     QGraphicsScene scene_;
     QChart* chart_ = new QChart;  // owned by scene_ once added
     QImage image_;
@@ -77,6 +80,6 @@ class TQtCharts : public TContender {
 
 }  // namespace
 
-std::unique_ptr<TContender> NewQtCharts(const TScene& scene) {
-    return std::make_unique<TQtCharts>(scene);
+std::unique_ptr<TContender> NewQtCharts(const TScene& scene, qreal ratio) {
+    return std::make_unique<TQtCharts>(scene, ratio);
 }

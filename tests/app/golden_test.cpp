@@ -67,6 +67,13 @@ TEST_F(GoldenWindow, WorkedExampleAndItsBadInputs) {
     ExpectGolden(Chart(), "negative");
 }
 
+// At 150 % and 200 %: the same layout, every stroke and glyph drawn at the device resolution.
+TEST_F(GoldenWindow, WorkedExampleAtHigherRatios) {
+    WorkedExample();
+    ExpectGolden(form.Chart1->RenderToImage(1.5), "worked_ratio150");
+    ExpectGolden(form.Chart1->RenderToImage(2), "worked_ratio200");
+}
+
 TEST_F(GoldenWindow, HugeMaximumAndNoGears) {
     WorkedExample();
     Type(form.E_MaxRPM, "2000000");

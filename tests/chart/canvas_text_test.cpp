@@ -40,18 +40,24 @@ TEST_F(CanvasText, MeasurementsFollowTheFont) {
     EXPECT_GT(surface_.LineHeight(), small);
 }
 
-TEST_F(CanvasText, LeftTopPutsTheCellBelowAndRightOfThePoint) {
-    EXPECT_EQ(CellAt(TA_LEFT | TA_TOP), (TRect{30, 24, 30 + width_, 24 + metrics_->height()}));
-}
-
-TEST_F(CanvasText, RightBottomPutsTheCellAboveAndLeft) {
-    EXPECT_EQ(CellAt(TA_RIGHT | TA_BOTTOM), (TRect{30 - width_, 24 - metrics_->height(), 30, 24}));
-}
-
-TEST_F(CanvasText, CentreBaselineCentresAcrossAndSitsOnTheBaseline) {
-    int left = 30 - width_ / 2;
-    EXPECT_EQ(CellAt(TA_CENTER | TA_BASELINE),
-              (TRect{left, 24 - metrics_->ascent(), left + width_, 24 + metrics_->descent()}));
+// The cell of "MM" at (30, 24): left/top below and right of the point, right/bottom above and
+// left, centre/baseline centred across and sitting on the baseline.
+TEST_F(CanvasText, AlignmentPlacesTheCellAroundTheReferencePoint) {
+    const int ascent = metrics_->ascent();
+    const int height = metrics_->height();
+    const int centred = 30 - width_ / 2;
+    const std::pair<int, TRect> cases[] = {
+        {TA_LEFT | TA_TOP, {30, 24, 30 + width_, 24 + height}},
+        {TA_RIGHT | TA_BOTTOM, {30 - width_, 24 - height, 30, 24}},
+        {TA_CENTER | TA_BASELINE, {centred, 24 - ascent, centred + width_, 24 - ascent + height}},
+    };
+    for (const auto& [flags, cell] : cases) {
+        Finish();
+        image_.fill(Qt::white);
+        painter_ = std::make_unique<QPainter>(&image_);
+        surface_.AttachTarget(painter_.get());
+        EXPECT_EQ(CellAt(flags), cell) << flags;
+    }
 }
 
 TEST_F(CanvasText, TransparentTextPaintsOnlyGlyphsInTheFontColour) {

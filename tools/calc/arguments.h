@@ -1,5 +1,6 @@
-// Command-line scanning shared by the forms: options anywhere, each "--name VALUE"; anything not
-// starting with "--" (also "-1") is an input; a lone "--" starts the next group of inputs.
+// Command-line scanning shared by the forms: options anywhere, each "--name VALUE" or
+// "--name=VALUE"; anything not starting with "--" (also "-1") is an input; a lone "--" starts the
+// next group of inputs.
 #pragma once
 
 #include <functional>
@@ -32,6 +33,9 @@ struct TScan {
     std::vector<std::vector<std::string>> Groups;  // inputs, split at each "--"
     std::string Error;                             // why the arguments are no valid call; empty if fine
 };
+
+// Where the form's name may stand: the first input before any "--"; args.size() if there is none.
+std::size_t FirstInput(const std::vector<std::string>& args);
 
 TScan ScanArguments(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs);
 

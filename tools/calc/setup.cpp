@@ -1,7 +1,11 @@
 #include "tools/calc/setup.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "core/inputfields.h"
+#include "core/numbertext.h"
+#include "tools/calc/echo.h"
 #include "tools/calc/texts.h"
 
 namespace kcalc {
@@ -14,20 +18,31 @@ kgr::TGearingInputs ToInputs(const std::vector<std::string>& texts) {
 
 namespace {
 
-std::string NotANumber(const std::vector<std::string>& texts, int field) {
-    return std::string(Texts::NotANumber) + Texts::FieldNames[field] + " \"" + texts[field] + "\"";
+// MAXK, PBLOW and PBHIGH take whole thousands of rpm that stay within 32 bits once multiplied by 1000.
+constexpr double kMaxThousands = 2147483;
+
+// Names the rule a number broke where it is one (a fraction for MAXK, or a number too large).
+std::string NotANumber(const std::vector<std::string>& texts, int field, char separator) {
+    std::string message =
+        std::string(Texts::NotANumber) + Texts::FieldNames[field] + " \"" + Echo(texts[field]) + "\"";
+    const auto value = kgr::ParseFloat(texts[field], separator);
+    if (!value) return message;
+    if (std::abs(*value) > kMaxThousands && std::floor(*value) == *value)
+        return message + Texts::NumberTooLarge;
+    if (kgr::InputFields[field].Kind == kgr::TFieldKind::fkThousands) return message + Texts::WholeThousands;
+    return message;
 }
 
 }  // namespace
 
 std::string ParseError(const std::vector<std::string>& texts, char separator) {
     const auto parse = kgr::ParseGearingInputs(ToInputs(texts), separator);
-    return parse.Ok() ? std::string() : NotANumber(texts, parse.FailedField);
+    return parse.Ok() ? std::string() : NotANumber(texts, parse.FailedField, separator);
 }
 
 TSetup ParseSetup(const std::vector<std::string>& texts, char separator) {
     const auto parse = kgr::ParseGearingInputs(ToInputs(texts), separator);
-    if (!parse.Ok()) return {{}, NotANumber(texts, parse.FailedField)};
+    if (!parse.Ok()) return {{}, NotANumber(texts, parse.FailedField, separator)};
     const auto& v = parse.Values;
     // Primary ratio and sprockets divide; the window draws nothing with any of them at 0.
     const double* const divisors[] = {&v.Primary, &v.Drive, &v.Driven};

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,8 +17,6 @@
 #include <algorithm>
 
 #include "app/chartcopy.h"
-#include "core/catalogdir.h"
-#include "core/gearing.h"
 #include "app/gearchart.h"
 #include "app/messagebox.h"
 #include "app/panelwidgets.h"
@@ -32,6 +29,9 @@
 #include "chart/component.h"
 #include "chart/series.h"
 #include "chart/shape.h"
+#include "core/catalogdir.h"
+#include "core/gearing.h"
+#include "core/localeseparator.h"
 
 namespace {
 
@@ -55,13 +55,6 @@ QFont WindowFont() {
     QFont font(family);
     font.setPixelSize(12);
     return font;
-}
-
-// Numbers use the locale's decimal separator; one the core cannot take falls back to a full stop.
-char LocaleDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point.front().unicode() < 0x80 ? static_cast<char>(point.front().unicode())
-                                                               : '.';
 }
 
 // Labels are as high as their font: a substitute font may need a pixel more than the original's
@@ -163,7 +156,7 @@ TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* p
         catalogDirectory = QString::fromStdString(
             kgr::CatalogDirectory((QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString()));
     catalogs_.Directory = catalogDirectory.toStdString();
-    catalogs_.DecimalSeparator = LocaleDecimalSeparator();
+    catalogs_.DecimalSeparator = kgr::LocaleDecimalSeparator();
     catalogs_.Messages = messages;
 
     components_ = std::make_unique<TComponent>();

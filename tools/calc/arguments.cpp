@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 
 #include "core/gearinginputs.h"
@@ -121,13 +120,6 @@ std::optional<double> ParsePositive(std::string_view text) {
     const auto value = ParseNumber(text);
     if (!value || *value <= 0) return std::nullopt;
     return value;
-}
-
-char LocaleSeparator() {
-    std::setlocale(LC_ALL, "");
-    const char* point = std::localeconv()->decimal_point;
-    // The core takes a single-byte separator; multi-byte ones fall back to a full stop.
-    return (point && point[0] != '\0' && point[1] == '\0') ? point[0] : '.';
 }
 
 namespace {

@@ -64,9 +64,6 @@ std::optional<double> ParseNumber(std::string_view text);
 // Such a number above 0.
 std::optional<double> ParsePositive(std::string_view text);
 
-// The locale's decimal separator, or a full stop where it is not a single byte.
-char LocaleSeparator();
-
 // The option specs every form takes: --decimal-separator.
 TOptionSpec SeparatorOption(char& separator);
 

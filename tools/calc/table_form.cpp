@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/gearing.h"
+#include "core/localeseparator.h"
 #include "tools/calc/arguments.h"
 #include "tools/calc/forms.h"
 #include "tools/calc/setup.h"
@@ -49,7 +50,7 @@ char FieldSeparator(TFormat format, char decimalSeparator) {
 
 TOutcome RunTableForm(const std::vector<std::string>& args) {
     TTableOptions options;
-    options.Separator = LocaleSeparator();
+    options.Separator = kgr::LocaleDecimalSeparator();
     const auto scan = ScanArguments(args, TableSpecs(options));
     if (!scan.Error.empty()) return {TOutcome::UsageError, {}, scan.Error};
     if (const auto error = SingleSetupError(scan); !error.empty()) return {TOutcome::UsageError, {}, error};

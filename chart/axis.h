@@ -333,5 +333,6 @@ std::unique_ptr<TChartAxis> NewSideAxis(TCustomAxisPanel* chart, int index);
 // Round to the nearest integer, halves to the even neighbour.
 int RoundHalfEven(long double value);
 
-// The mouse wheel: shifts every vertical axis of the chart by 3 % of its span, up for a step down.
-void ShiftAxesForWheelStep(TCustomAxisPanel& chart, bool stepDown);
+// The mouse wheel: shifts every vertical axis of the chart by 3 % of its span per notch, up for a
+// notch down (negative: towards the user).
+void ShiftAxesForWheelNotches(TCustomAxisPanel& chart, int notches);

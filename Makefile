@@ -6,9 +6,10 @@
 #   make fuzz  builds the fuzz targets with clang and runs each FUZZ_SECONDS seconds (fuzz/run.sh)
 
 BUILD ?= build
+# dpkg-dev and lintian build and check the package; locales holds the definitions a test compiles.
 PACKAGES := cmake g++ make pkg-config clang-format qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n \
-            desktop-file-utils appstream dpkg-dev
+            desktop-file-utils appstream dpkg-dev locales lintian
 # Benchmark-only peers: the side-by-side paint benchmark draws the gear chart with them too.
 BENCH_PACKAGES := libqcustomplot-dev qt6-charts-dev libqt6opengl6-dev
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -34,6 +33,7 @@
 #include "core/catalogdir.h"
 #include "core/gearing.h"
 #include "core/inputfields.h"
+#include "core/localeseparator.h"
 
 namespace {
 
@@ -64,13 +64,6 @@ QFont WindowFont() {
     QFont font(family);
     font.setPixelSize(12);
     return font;
-}
-
-// Numbers use the locale's decimal separator; one the core cannot take falls back to a full stop.
-char LocaleDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point.front().unicode() < 0x80 ? static_cast<char>(point.front().unicode())
-                                                               : '.';
 }
 
 // Labels are as high as their font: a substitute font may need a pixel more than the original's
@@ -172,7 +165,7 @@ TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* p
         catalogDirectory = QString::fromStdString(
             kgr::CatalogDirectory((QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString()));
     catalogs_.Directory = catalogDirectory.toStdString();
-    catalogs_.DecimalSeparator = LocaleDecimalSeparator();
+    catalogs_.DecimalSeparator = kgr::LocaleDecimalSeparator();
     catalogs_.Messages = messages;
 
     components_ = std::make_unique<TComponent>();

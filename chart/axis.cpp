@@ -310,10 +310,12 @@ TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel* chart) : TCustomChartAxis(cha
     SetVisible(false);
 }
 
-void ShiftAxesForWheelStep(TCustomAxisPanel& chart, bool stepDown) {
+void ShiftAxesForWheelNotches(TCustomAxisPanel& chart, int notches) {
     for (TCustomChartAxis* axis : chart.AxisList()) {
         if (axis->IsHorizontal() || axis->IsDepth()) continue;
         const double d = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;
-        axis->ShiftRange(false, stepDown ? d : -d);
+        // A shift keeps the span, so each notch of a turn moves by the same d: all at once, so that no
+        // turn however large takes longer than one notch (times -1 or 1, d stays exact).
+        axis->ShiftRange(false, -static_cast<double>(notches) * d);
     }
 }

@@ -326,5 +326,6 @@ class TChartDepthAxis : public TCustomChartAxis {
     explicit TChartDepthAxis(TCustomAxisPanel* chart);
 };
 
-// The mouse wheel: shifts every vertical axis of the chart by 3 % of its span, up for a step down.
-void ShiftAxesForWheelStep(TCustomAxisPanel& chart, bool stepDown);
+// The mouse wheel: shifts every vertical axis of the chart by 3 % of its span per notch, up for a
+// notch down (negative: towards the user).
+void ShiftAxesForWheelNotches(TCustomAxisPanel& chart, int notches);

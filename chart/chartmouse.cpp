@@ -2,7 +2,6 @@
 // panning with the right button, and the wheel.
 #include <QMouseEvent>
 #include <QWheelEvent>
-#include <cstdlib>
 
 #include "chart/chart.h"
 #include "chart/series.h"
@@ -69,8 +68,7 @@ void TCustomChart::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
     if (delta == 0) return;
     // A step is one whole notch.
-    const int notches = wheelNotches_.Add(delta);
-    for (int i = 0; i < std::abs(notches); ++i) ShiftAxesForWheelStep(*this, notches < 0);
+    if (const int notches = wheelNotches_.Add(delta); notches != 0) ShiftAxesForWheelNotches(*this, notches);
 }
 
 void TCustomChart::SaveScales() {

@@ -18,19 +18,27 @@ endforeach()
 install(FILES ${KESTRIGO_DATA}/icons/kestrigo.svg DESTINATION share/icons/hicolor/scalable/apps
   RENAME ${KESTRIGO_APP_ID}.svg)
 
-# Manual pages are installed compressed (gzip -9n: the best ratio, no name or time stamp inside, so
-# that builds are reproducible), as Debian's policy asks and man reads them.
+# Manual pages and the changelog are installed compressed (gzip -9n: the best ratio, no name or time
+# stamp inside, so that builds are reproducible), as Debian's policy asks and man reads them.
+function(kestrigo_gzip source compressed)
+  get_filename_component(directory ${compressed} DIRECTORY)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${directory}
+    COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh ${source} ${compressed}
+    DEPENDS ${source} VERBATIM)
+endfunction()
+
 file(GLOB KESTRIGO_MANUALS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/docs/man/*.1)
 set(KESTRIGO_COMPRESSED_MANUALS)
 foreach(page IN LISTS KESTRIGO_MANUALS)
   get_filename_component(name ${page} NAME)
-  set(compressed ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
-  add_custom_command(OUTPUT ${compressed}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
-    COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh ${page} ${compressed}
-    DEPENDS ${page} VERBATIM)
-  list(APPEND KESTRIGO_COMPRESSED_MANUALS ${compressed})
+  kestrigo_gzip(${page} ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
+  list(APPEND KESTRIGO_COMPRESSED_MANUALS ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
 endforeach()
-add_custom_target(kestrigo_manuals ALL DEPENDS ${KESTRIGO_COMPRESSED_MANUALS})
+# docs/changelog, in Debian's format: a native package's changelog.gz.
+set(KESTRIGO_CHANGELOG ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz)
+kestrigo_gzip(${CMAKE_CURRENT_SOURCE_DIR}/docs/changelog ${KESTRIGO_CHANGELOG})
+add_custom_target(kestrigo_manuals ALL DEPENDS ${KESTRIGO_COMPRESSED_MANUALS} ${KESTRIGO_CHANGELOG})
 install(FILES ${KESTRIGO_COMPRESSED_MANUALS} DESTINATION share/man/man1)
+install(FILES ${KESTRIGO_CHANGELOG} DESTINATION share/doc/kestrigo)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE DESTINATION share/doc/kestrigo RENAME copyright)

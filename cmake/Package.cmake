@@ -4,11 +4,12 @@ set(CPACK_PACKAGE_NAME kestrigo)
 set(CPACK_PACKAGE_VENDOR "The Kestrigo developers")
 set(CPACK_PACKAGE_CONTACT "The Kestrigo developers <maintainers@kestrigo.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "gearing calculator for motorcycles (road speed in every gear)")
-set(CPACK_PACKAGE_DESCRIPTION
-  "From the primary ratio, up to six gear ratios, the sprockets, the tyre size, the maximum engine \
-speed and the power band, Kestrigo shows the road speed in every gear as a table and as a chart. \
-Presets come from editable INI catalogs. The interface is Japanese. Also contains kestrigo-calc \
-(the computation as JSON on the command line) and kestrigo-snapshot (the window rendered headless).")
+# The long description, one line per line of the control file (each under 80 columns).
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Kestrigo shows the road speed in every gear, as a table and a chart, from the"
+  "primary, gear and sprocket ratios, the tyre, the maximum engine speed and the"
+  "power band, with presets from INI catalogs; the interface is Japanese."
+  "kestrigo-calc computes it on the command line, kestrigo-snapshot headless.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -109,6 +109,30 @@ TEST(CalcSprockets, UsageErrors) {
     EXPECT_EQ(RunCalc("sprockets --change 5 10 6 8 3 15 45 600 2.5 1.8 1.4 1.15 1").Status, 2);
 }
 
+TEST(Calc, GnuOptionFormsAnswerAlike) {
+    const std::string commas = "10 6 8 3 15 45 600 2,5 1,8 1,4 1,15 1 0";
+    const struct {
+        std::string Args, Same;
+    } cases[] = {{"--format=csv --rows=9:12 --units=mph " + kWorked,
+                  "--format csv --rows 9:12 --units mph " + kWorked},
+                 {"--decimal-separator , compare " + commas + " -- " + commas,
+                  "compare --decimal-separator , " + commas + " -- " + commas},
+                 {"--cruise=120 compare " + kWorked + " -- " + kWorked16,
+                  "compare --cruise 120 " + kWorked + " -- " + kWorked16},
+                 {"--change=5 --count 3 sprockets --pitch=15.875 --centre=600 " + kWorked,
+                  "sprockets --change 5 --count 3 --pitch 15.875 --centre 600 " + kWorked},
+                 {"-h", "--help"},
+                 {"compare -h", "--help"}};
+    for (const auto& c : cases) {
+        const auto run = RunCalc(c.Args);
+        EXPECT_EQ(run.Status, 0) << c.Args;
+        EXPECT_FALSE(run.Output.empty()) << c.Args;
+        EXPECT_EQ(run.Output, RunCalc(c.Same).Output) << c.Args;
+    }
+    EXPECT_EQ(RunCalc("--format= " + kWorked).Status, 2);
+    EXPECT_EQ(RunCalc("--format=csv compare " + kWorked + " -- " + kWorked).Status, 2);
+}
+
 TEST(Calc, HelpAndVersion) {
     const auto version = RunCalc("--version");
     EXPECT_EQ(version.Status, 0);

@@ -39,7 +39,9 @@ TEST(CalcMistakes, AnInputThatDoesNotParseFailsTheTableForm) {
 TEST(CalcMistakes, ADecimalSeparatorThatWouldChangeNumbersIsRefused) {
     // "5" would read 15 as 1.5, "e" would read 2e5 as 2.5; blanks, controls and quotes break
     // the fields of csv and tsv lines.
-    for (const std::string separator : {"5", "0", "e", "E", "+", "-", "' '", "'\t'", "'\n'", "'\"'"}) {
+    // A lone byte of a multi-byte character would be no text in csv, tsv or JSON.
+    for (const std::string separator :
+         {"5", "0", "e", "E", "+", "-", "' '", "'\t'", "'\n'", "'\"'", "\"$(printf '\\245')\"", "ä"}) {
         const auto run = RunCalc("--format csv --decimal-separator " + separator + " " + kWorked, true);
         EXPECT_EQ(run.Status, 2) << separator;
         EXPECT_TRUE(Has(run.Output, "bad value for --decimal-separator")) << separator << run.Output;
@@ -53,6 +55,41 @@ TEST(CalcMistakes, ADecimalSeparatorThatWouldChangeNumbersIsRefused) {
     }
     EXPECT_EQ(RunCalc("compare --decimal-separator 1 " + kWorked + " -- " + kWorked).Status, 2);
     EXPECT_EQ(RunCalc("sprockets --change 5 --decimal-separator 1 " + kWorked).Status, 2);
+}
+
+TEST(CalcMistakes, MessagesNameTheRuleThatWasBroken) {
+    const std::string gears = " 3 15 45 600 2.5 1.8 1.4 1.15 1 0";
+    const struct {
+        std::string Args, Message;
+    } cases[] = {
+        {"10.5 6 8" + gears,
+         "not a valid number: MAXK \"10.5\" (MAXK, PBLOW and PBHIGH are whole numbers of thousands of rpm)"},
+        {"compare " + kWorked + " -- 10 6 8.5" + gears, "setup B: not a valid number: PBHIGH \"8.5\" (MAXK,"},
+        {"2147484 6 8" + gears, "not a valid number: MAXK \"2147484\" (number too large)"},
+        {"--rows 0:99999999999999999999 " + kWorked,
+         "bad value for --rows: 0:99999999999999999999 (number too large; expects A:B"},
+        {"sprockets --change 5 --count 99999999999999999999 " + kWorked, "(number too large; expects"}};
+    for (const auto& c : cases) {
+        const auto run = RunCalc(c.Args, true);
+        EXPECT_NE(run.Status, 0) << c.Args;
+        EXPECT_TRUE(Has(run.Output, c.Message)) << c.Args << "\n" << run.Output;
+    }
+}
+
+TEST(CalcMistakes, EchoedInputCannotControlTheTerminal) {
+    // An escape sequence, a bell and a lone byte that is no UTF-8; a whole UTF-8 character stays.
+    const std::string bad = "\"$(printf '\\033]0;x\\007\\377')ä\"";
+    const std::string shown = "\\x1b]0;x\\x07\\xffä";
+    const std::string gears = " 3 15 45 600 2.5 1.8 1.4 1.15 1 0";
+    for (const std::string& args :
+         {"10 6 " + bad + gears, "--format csv --" + bad + " " + kWorked, "--units " + bad + " " + kWorked,
+          "compare --units=" + bad + " " + kWorked + " -- " + kWorked,
+          "compare " + kWorked + " -- 10 6 " + bad + gears, "sprockets --change 5 10 6 " + bad + gears}) {
+        const auto run = RunCalc(args, true);
+        EXPECT_NE(run.Status, 0) << args;
+        EXPECT_TRUE(Has(run.Output, shown)) << args << "\n" << run.Output;
+        EXPECT_FALSE(Has(run.Output, "\x1b") || Has(run.Output, "\x07") || Has(run.Output, "\xff")) << args;
+    }
 }
 
 TEST(CalcMistakes, NoPerCentOfATopSpeedBeyondRange) {

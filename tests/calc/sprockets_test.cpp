@@ -50,6 +50,23 @@ TEST(Sprockets, EqualRatiosRankByFrontThenRear) {
     }
 }
 
+TEST(Sprockets, PairsAsFarAboveAsBelowTheTargetTie) {
+    // 2 % less than now: every f / 3f pair keeps 40 pi km/h, 16/50 gives 0.96 of it; all eight are
+    // 0.02 x 40 pi away and come after the seven nearer pairs, by front, then rear teeth. The target
+    // carries the rounding of 0.98 and of the current speed.
+    auto s = WorkedSearch();
+    s.TargetSpeed = TopSpeed(s, 15, 45) * (1 + -2.0 / 100);
+    s.Count = 15;
+    const auto found = FindSprockets(s);
+    ASSERT_EQ(found.size(), 15u);
+    const int expected[8][2] = {{12, 36}, {13, 39}, {14, 42}, {15, 45},
+                                {16, 48}, {16, 50}, {17, 51}, {18, 54}};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(found[7 + i].Front, expected[i][0]) << i;
+        EXPECT_EQ(found[7 + i].Rear, expected[i][1]) << i;
+    }
+}
+
 TEST(Sprockets, NearestFirstAndNoMoreThanThereArePairs) {
     auto s = WorkedSearch();
     s.Front = {15, 16};

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "chart/axis.h"
 #include "chart/chart.h"
@@ -96,6 +97,30 @@ TEST_F(ZoomChart, RightDragPansAndFiresOnScroll) {
     EXPECT_EQ(scrolls, 1);
     EXPECT_GT(h->Minimum(), before);  // dragging left shows larger values
     EXPECT_FALSE(chart.PanDrag().Active);
+}
+
+// Counts the repaints asked for: the work one event does.
+class TRedrawCountingChart : public TChart {
+  public:
+    void RequestRedraw() override {
+        ++Requests;
+        TChart::RequestRedraw();
+    }
+    long long Requests = 0;
+};
+
+TEST(ChartWheel, OneHugeTurnMovesByAllItsNotchesAtOnce) {
+    // A hostile or broken device: 17895696 notches in one event, each 3 % of the 10000 span.
+    TRedrawCountingChart chart;
+    chart.LeftAxis()->SetRange(0, 10000);
+    chart.Requests = 0;
+    const QPointF middle(50, 50);
+    QWheelEvent wheel(middle, middle, QPoint(), QPoint(0, 2'147'483'520), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &wheel);
+    EXPECT_EQ(chart.LeftAxis()->Minimum(), -5'368'708'800.0);
+    EXPECT_EQ(chart.LeftAxis()->Maximum(), -5'368'698'800.0);
+    EXPECT_LE(chart.Requests, 2);  // once per vertical axis, not once per notch
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 # The program as a user gets it: installed with `cmake --install` (mode "install") or unpacked from
 # the Debian package (mode "package"), into a temporary root. Checks the layout, validates the desktop
 # entry and the AppStream metadata, and runs the installed tools, which must find the installed catalogs.
-# usage: check_installed.sh install|package BUILD_DIR VERSION APP_ID
+# A package must pass lintian (when installed) without errors or warnings; HARDENED (1) checks that the
+# programs were built with Debian's hardening flags.
+# usage: check_installed.sh install|package BUILD_DIR VERSION APP_ID [HARDENED]
 set -euo pipefail
-mode=$1 build=$2 version=$3 id=$4
+mode=$1 build=$2 version=$3 id=$4 hardened=${5:-0}
 source=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -24,6 +26,9 @@ case $mode in
     done
     [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] || fail "Recommends is not qt6-translations-l10n"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+    if command -v lintian > /dev/null; then
+      lintian --fail-on error,warning "$deb" > "$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
+    fi
     dpkg-deb -x "$deb" "$work/root" ;;
   *) fail "unknown mode $mode" ;;
 esac
@@ -31,7 +36,7 @@ usr=$work/root/usr
 
 expected="bin/kestrigo bin/kestrigo-calc bin/kestrigo-snapshot
 share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-share/icons/hicolor/scalable/apps/$id.svg share/doc/kestrigo/copyright
+share/icons/hicolor/scalable/apps/$id.svg share/doc/kestrigo/copyright share/doc/kestrigo/changelog.gz
 share/man/man1/kestrigo.1.gz share/man/man1/kestrigo-calc.1.gz share/man/man1/kestrigo-snapshot.1.gz"
 for catalog in primary transmission drive driven tire; do expected+=" share/kestrigo/$catalog.ini"; done
 for size in 16 22 24 32 48 64 128 256 512; do expected+=" share/icons/hicolor/${size}x$size/apps/$id.png"; done
@@ -43,6 +48,24 @@ ls "$usr/bin" | grep -q '\.ini$' && fail "catalogs installed into bin"
 for page in kestrigo kestrigo-calc kestrigo-snapshot; do
   gzip -dc "$usr/share/man/man1/$page.1.gz" | cmp -s - "$source/docs/man/$page.1" || fail "manual page $page.1.gz"
 done
+
+# The changelog's newest entry is this version.
+gzip -dc "$usr/share/doc/kestrigo/changelog.gz" | head -1 | grep -q "^kestrigo ($version) " || fail "changelog lacks $version"
+
+# Hardened: position-independent, relocations read-only and bound at start-up, stack protector, and
+# fortified C library calls.
+if [ "$hardened" = 1 ]; then
+  for program in kestrigo kestrigo-calc kestrigo-snapshot; do
+    file=$usr/bin/$program
+    readelf -hW "$file" | grep -q 'Type: *DYN' || fail "$program is no position-independent executable"
+    readelf -lW "$file" | grep -q GNU_RELRO || fail "$program lacks RELRO"
+    readelf -dW "$file" | grep -Eq '\(FLAGS\).*BIND_NOW' || fail "$program is not bound at start-up"
+    symbols=$(readelf --dyn-syms -W "$file")
+    grep -q __stack_chk_fail <<< "$symbols" || fail "$program has no stack protector"
+    fortified=$(grep -E ' __[a-z0-9_]+_chk\b' <<< "$symbols" | grep -vc __stack_chk_fail)
+    [ "$fortified" -gt 0 ] || fail "$program calls no fortified function"
+  done
+fi
 
 desktop-file-validate "$usr/share/applications/$id.desktop"
 # Under X11 a dock finds the entry of a running window by its class, which Qt takes from the application name.

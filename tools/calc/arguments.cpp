@@ -2,14 +2,46 @@
 
 #include <algorithm>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 
 #include "core/gearinginputs.h"
 #include "core/numbertext.h"
+#include "tools/calc/echo.h"
 #include "tools/calc/texts.h"
 
 namespace kcalc {
+
+namespace {
+
+bool IsOption(const std::string& arg) {
+    return arg.size() > 2 && arg.rfind("--", 0) == 0;
+}
+
+// Whether a part of `value` between colons is a whole number beyond every range an option takes.
+bool HasTooLargeNumber(std::string_view value) {
+    for (std::size_t start = 0; start <= value.size();) {
+        const auto end = std::min(value.find(':', start), value.size());
+        const auto part = value.substr(start, end - start);
+        long long number = 0;
+        const auto [stop, error] = std::from_chars(part.data(), part.data() + part.size(), number);
+        if (!part.empty() && part[0] != '-' && stop == part.data() + part.size() &&
+            error == std::errc::result_out_of_range)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::size_t FirstInput(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--") return args.size();
+        if (!IsOption(args[i])) return i;
+        if (args[i].find('=') == std::string::npos) ++i;  // every option takes a value
+    }
+    return args.size();
+}
 
 TScan ScanArguments(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs) {
     TScan scan;
@@ -20,16 +52,22 @@ TScan ScanArguments(const std::vector<std::string>& args, const std::vector<TOpt
             scan.Groups.emplace_back();
             continue;
         }
-        if (arg.rfind("--", 0) != 0) {
+        if (!IsOption(arg)) {
             scan.Groups.back().push_back(arg);
             continue;
         }
+        const auto equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
         const auto spec =
-            std::find_if(specs.begin(), specs.end(), [&](const auto& s) { return s.Name == arg; });
-        if (spec == specs.end()) return {{}, Texts::UnknownOption + arg};
-        if (i + 1 >= args.size()) return {{}, Texts::MissingValue + arg};
-        if (!spec->Apply(args[++i]))
-            return {{}, Texts::BadValue + arg + ": " + args[i] + Texts::Expects + spec->Expects + ")"};
+            std::find_if(specs.begin(), specs.end(), [&](const auto& s) { return s.Name == name; });
+        if (spec == specs.end()) return {{}, Texts::UnknownOption + Echo(name)};
+        if (equals == std::string::npos && i + 1 >= args.size()) return {{}, Texts::MissingValue + name};
+        const std::string value = equals == std::string::npos ? args[++i] : arg.substr(equals + 1);
+        if (!spec->Apply(value))
+            return {{},
+                    Texts::BadValue + name + ": " + Echo(value) +
+                        (HasTooLargeNumber(value) ? Texts::TooLargeExpects : Texts::Expects) + spec->Expects +
+                        ")"};
     }
     return scan;
 }
@@ -84,20 +122,14 @@ std::optional<double> ParsePositive(std::string_view text) {
     return value;
 }
 
-char LocaleSeparator() {
-    std::setlocale(LC_ALL, "");
-    const char* point = std::localeconv()->decimal_point;
-    // The core takes a single-byte separator; multi-byte ones fall back to a full stop.
-    return (point && point[0] != '\0' && point[1] == '\0') ? point[0] : '.';
-}
-
 namespace {
 
 // A separator that is part of a number's own syntax would change what the inputs read as; one that
 // is blank, a control character or a double quote would break the fields of csv and tsv lines.
+// Only ASCII: a lone byte of a multi-byte character would be no text at all in csv, tsv and JSON.
 bool CanSeparateDecimals(char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte > ' ' && byte != 0x7f &&
+    return byte > ' ' && byte < 0x7f &&
            std::string_view("0123456789+-eE\"").find(c) == std::string_view::npos;
 }
 

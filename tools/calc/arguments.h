@@ -1,5 +1,6 @@
-// Command-line scanning shared by the forms: options anywhere, each "--name VALUE"; anything not
-// starting with "--" (also "-1") is an input; a lone "--" starts the next group of inputs.
+// Command-line scanning shared by the forms: options anywhere, each "--name VALUE" or
+// "--name=VALUE"; anything not starting with "--" (also "-1") is an input; a lone "--" starts the
+// next group of inputs.
 #pragma once
 
 #include <functional>
@@ -33,6 +34,9 @@ struct TScan {
     std::string Error;                             // why the arguments are no valid call; empty if fine
 };
 
+// Where the form's name may stand: the first input before any "--"; args.size() if there is none.
+std::size_t FirstInput(const std::vector<std::string>& args);
+
 TScan ScanArguments(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs);
 
 // Why a scan is not the one group of 13 inputs of a single setup, or empty.
@@ -59,9 +63,6 @@ std::optional<double> ParseNumber(std::string_view text);
 
 // Such a number above 0.
 std::optional<double> ParsePositive(std::string_view text);
-
-// The locale's decimal separator, or a full stop where it is not a single byte.
-char LocaleSeparator();
 
 // The option specs every form takes: --decimal-separator.
 TOptionSpec SeparatorOption(char& separator);

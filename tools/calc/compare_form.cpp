@@ -1,5 +1,6 @@
 #include <sstream>
 
+#include "core/localeseparator.h"
 #include "tools/calc/arguments.h"
 #include "tools/calc/compare.h"
 #include "tools/calc/forms.h"
@@ -41,7 +42,7 @@ std::string ComparisonJson(const TComparison& c, const TUnits& units, double cru
 
 TOutcome RunCompareForm(const std::vector<std::string>& args) {
     TCompareOptions options;
-    options.Separator = LocaleSeparator();
+    options.Separator = kgr::LocaleDecimalSeparator();
     const auto scan =
         ScanArguments(args, {SeparatorOption(options.Separator),
                              {"--units", Into(options.Units, ParseUnits), Texts::ExpectUnits},

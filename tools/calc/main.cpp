@@ -1,26 +1,37 @@
 // kestrigo-calc: the gearing computation on the command line. The default form prints the window's
 // table, lines and power band; "compare" and "sprockets" answer a tuner's two usual questions.
 #include <algorithm>
+#include <initializer_list>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "core/version.h"
+#include "tools/calc/arguments.h"
 #include "tools/calc/forms.h"
 #include "tools/calc/texts.h"
 
 namespace {
 
-kcalc::TOutcome Run(const std::vector<std::string>& args) {
-    if (std::find(args.begin(), args.end(), "--help") != args.end())
+bool Asks(const std::vector<std::string>& args, std::initializer_list<const char*> names) {
+    return std::any_of(args.begin(), args.end(), [&](const std::string& arg) {
+        return std::any_of(names.begin(), names.end(), [&](const char* name) { return arg == name; });
+    });
+}
+
+kcalc::TOutcome Run(std::vector<std::string> args) {
+    if (Asks(args, {"--help", "-h"}))
         return {kcalc::TOutcome::Done, std::string(kcalc::Texts::Usage) + kcalc::Texts::Help, {}};
-    if (std::find(args.begin(), args.end(), "--version") != args.end())
+    if (Asks(args, {"--version"}))
         return {kcalc::TOutcome::Done,
                 std::string(kcalc::Texts::Program) + " " + kgr::KestrigoVersion + "\n",
                 {}};
-    const std::string form = args.empty() ? std::string() : args.front();
-    if (form == "compare") return kcalc::RunCompareForm({args.begin() + 1, args.end()});
-    if (form == "sprockets") return kcalc::RunSprocketsForm({args.begin() + 1, args.end()});
+    // Options may come before the form's name too.
+    const auto at = kcalc::FirstInput(args);
+    const std::string form = at < args.size() ? args[at] : std::string();
+    if (form == "compare" || form == "sprockets") args.erase(args.begin() + static_cast<std::ptrdiff_t>(at));
+    if (form == "compare") return kcalc::RunCompareForm(args);
+    if (form == "sprockets") return kcalc::RunSprocketsForm(args);
     return kcalc::RunTableForm(args);
 }
 

@@ -1,28 +1,42 @@
 #include "tools/calc/setup.h"
 
+#include <cmath>
 #include <utility>
 
 #include "core/inputfields.h"
+#include "core/numbertext.h"
+#include "tools/calc/echo.h"
 #include "tools/calc/texts.h"
 
 namespace kcalc {
 
 namespace {
 
-std::string NotANumber(const std::vector<std::string>& texts, int field) {
-    return std::string(Texts::NotANumber) + kgr::InputFields[field].Name + " \"" + texts[field] + "\"";
+// MAXK, PBLOW and PBHIGH take whole thousands of rpm that stay within 32 bits once multiplied by 1000.
+constexpr double kMaxThousands = 2147483;
+
+// Names the rule a number broke where it is one (a fraction for MAXK, or a number too large).
+std::string NotANumber(const std::vector<std::string>& texts, int field, char separator) {
+    std::string message =
+        std::string(Texts::NotANumber) + kgr::InputFields[field].Name + " \"" + Echo(texts[field]) + "\"";
+    const auto value = kgr::ParseFloat(texts[field], separator);
+    if (!value) return message;
+    if (std::abs(*value) > kMaxThousands && std::floor(*value) == *value)
+        return message + Texts::NumberTooLarge;
+    if (kgr::InputFields[field].Kind == kgr::TFieldKind::fkThousands) return message + Texts::WholeThousands;
+    return message;
 }
 
 }  // namespace
 
 std::string ParseError(const std::vector<std::string>& texts, char separator) {
     const auto parse = kgr::ParseGearingInputs(kgr::ToGearingInputs(texts), separator);
-    return parse.Ok() ? std::string() : NotANumber(texts, parse.FailedField);
+    return parse.Ok() ? std::string() : NotANumber(texts, parse.FailedField, separator);
 }
 
 TSetup ParseSetup(const std::vector<std::string>& texts, char separator) {
     const auto parse = kgr::ParseGearingInputs(kgr::ToGearingInputs(texts), separator);
-    if (!parse.Ok()) return {{}, NotANumber(texts, parse.FailedField)};
+    if (!parse.Ok()) return {{}, NotANumber(texts, parse.FailedField, separator)};
     const auto& v = parse.Values;
     // Primary ratio and sprockets divide; the window draws nothing with any of them at 0.
     const std::pair<double, kgr::TInputFieldId> divisors[] = {

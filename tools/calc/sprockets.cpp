@@ -16,10 +16,30 @@ struct TRanked {
     TCandidate Candidate;
 };
 
-bool RanksBefore(const TRanked& x, const TRanked& y) {
-    if (x.Distance != y.Distance) return x.Distance < y.Distance;
+// Pairs exactly as far above as below the target tie although both distances carry the rounding of
+// the target and of the speeds: a few units in the last place of the larger of the two.
+bool Ties(double nearer, double farther, double target) {
+    return !(farther - nearer > 1e-9 * (std::abs(target) + nearer));  // infinite distances tie too
+}
+
+bool ByTeeth(const TRanked& x, const TRanked& y) {
     if (x.Candidate.Front != y.Candidate.Front) return x.Candidate.Front < y.Candidate.Front;
     return x.Candidate.Rear < y.Candidate.Rear;
+}
+
+// Nearest first; each run of tied distances (each tied to the run's first) by front, then rear teeth,
+// up to the run that holds the last of `count`.
+void Rank(std::vector<TRanked>& ranked, std::size_t count, double target) {
+    std::sort(ranked.begin(), ranked.end(),
+              [](const auto& x, const auto& y) { return x.Distance < y.Distance; });
+    for (auto first = ranked.begin();
+         first != ranked.end() && first - ranked.begin() < std::ptrdiff_t(count);) {
+        const auto last = std::find_if(first, ranked.end(), [&](const TRanked& r) {
+            return !Ties(first->Distance, r.Distance, target);
+        });
+        std::sort(first, last, ByTeeth);
+        first = last;
+    }
 }
 
 }  // namespace
@@ -42,7 +62,7 @@ std::vector<TCandidate> FindSprockets(const TSprocketSearch& s) {
                               {f, r, speed, PercentChange(current, speed), {}}});
         }
     const auto count = static_cast<std::ptrdiff_t>(std::min<long long>(s.Count, ranked.size()));
-    std::partial_sort(ranked.begin(), ranked.begin() + count, ranked.end(), RanksBefore);
+    Rank(ranked, count, s.TargetSpeed);
     std::vector<TCandidate> out;
     for (auto it = ranked.begin(); it != ranked.begin() + count; ++it) {
         out.push_back(it->Candidate);

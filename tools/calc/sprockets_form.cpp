@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "core/inputfields.h"
+#include "core/localeseparator.h"
 #include "tools/calc/arguments.h"
 #include "tools/calc/forms.h"
 #include "tools/calc/json.h"
@@ -90,7 +91,7 @@ std::string CandidatesJson(const std::vector<TCandidate>& candidates) {
 
 TOutcome RunSprocketsForm(const std::vector<std::string>& args) {
     TSprocketOptions options;
-    options.Separator = LocaleSeparator();
+    options.Separator = kgr::LocaleDecimalSeparator();
     const auto scan = ScanArguments(args, SprocketSpecs(options));
     std::string error = scan.Error;
     if (error.empty()) error = OptionConflict(options);

@@ -4,6 +4,7 @@
 
 #include "core/gearing.h"
 #include "core/inputfields.h"
+#include "core/localeseparator.h"
 #include "tools/calc/arguments.h"
 #include "tools/calc/forms.h"
 #include "tools/calc/setup.h"
@@ -50,7 +51,7 @@ char FieldSeparator(TFormat format, char decimalSeparator) {
 
 TOutcome RunTableForm(const std::vector<std::string>& args) {
     TTableOptions options;
-    options.Separator = LocaleSeparator();
+    options.Separator = kgr::LocaleDecimalSeparator();
     const auto scan = ScanArguments(args, TableSpecs(options));
     if (!scan.Error.empty()) return {TOutcome::UsageError, {}, scan.Error};
     if (const auto error = SingleSetupError(scan); !error.empty()) return {TOutcome::UsageError, {}, error};

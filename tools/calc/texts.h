@@ -9,15 +9,16 @@ inline constexpr const char* Usage =
     "       kestrigo-calc compare [--units kmh|mph] [--cruise SPEED] <13 inputs of A> -- <13 inputs of B>\n"
     "       kestrigo-calc sprockets [--front A:B] [--rear A:B] [--gear N] (--top-speed S | --change PCT)\n"
     "                     [--count K] [--units kmh|mph] [--pitch MM --centre MM] <13 inputs>\n"
-    "       kestrigo-calc --help | --version\n";
+    "       kestrigo-calc -h | --help | --version\n";
 
 inline constexpr const char* Help =
     "\n"
     "The 13 inputs are those of the window's input table, in its order: MAXK, PBLOW and PBHIGH in\n"
     "thousands of rpm (integers), the primary ratio, the drive and driven sprockets, the tyre diameter in\n"
     "mm and the six gear ratios (0 = no such gear). Every form also takes --decimal-separator C, the\n"
-    "decimal separator of the inputs and the table (default: the locale's). Numbers given to options\n"
-    "always use a full stop.\n"
+    "decimal separator of the inputs and the table (one ASCII character; default: the locale's).\n"
+    "Numbers given to options always use a full stop. Options may stand anywhere, also before the\n"
+    "form's name, as --name VALUE or --name=VALUE.\n"
     "\n"
     "Default form: the speed table, chart lines and power band.\n"
     "  --rows A:B             table rows A to B-1 (default: all rows up to 10000, else 0:100)\n"
@@ -57,8 +58,9 @@ inline constexpr const char* ChainNeedsBoth = "--pitch and --centre go together"
 
 // What a bad option value should have been.
 inline constexpr const char* Expects = " (expects ";
+inline constexpr const char* TooLargeExpects = " (number too large; expects ";
 inline constexpr const char* ExpectSeparator =
-    "one character; no digit, sign, e, E, blank, control character or double quote";
+    "one ASCII character; no digit, sign, e, E, blank, control character or double quote";
 inline constexpr const char* ExpectRows = "A:B with 0 <= A <= B";
 inline constexpr const char* ExpectFormat = "json, csv or tsv";
 inline constexpr const char* ExpectUnits = "kmh or mph";
@@ -71,6 +73,9 @@ inline constexpr const char* ExpectCount = "a whole number from 1";
 // Input errors (exit status 1); the field name follows.
 inline constexpr const char* SetupPrefix = "setup ";
 inline constexpr const char* NotANumber = "not a valid number: ";
+inline constexpr const char* WholeThousands =
+    " (MAXK, PBLOW and PBHIGH are whole numbers of thousands of rpm)";
+inline constexpr const char* NumberTooLarge = " (number too large)";
 inline constexpr const char* ZeroDriveTrain = "must not be 0: ";
 inline constexpr const char* GearIsZero = "the chosen gear is 0: ";
 inline constexpr const char* NoGear = "every gear is 0";

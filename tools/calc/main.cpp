@@ -7,9 +7,17 @@
 
 #include "core/version.h"
 #include "tools/calc/forms.h"
+#include "tools/calc/memory_inputs.h"
 #include "tools/calc/texts.h"
 
 namespace {
+
+kcalc::TOutcome RunForm(const std::vector<std::string>& args) {
+    const std::string form = args.empty() ? std::string() : args.front();
+    if (form == "compare") return kcalc::RunCompareForm({args.begin() + 1, args.end()});
+    if (form == "sprockets") return kcalc::RunSprocketsForm({args.begin() + 1, args.end()});
+    return kcalc::RunTableForm(args);
+}
 
 kcalc::TOutcome Run(const std::vector<std::string>& args) {
     if (std::find(args.begin(), args.end(), "--help") != args.end())
@@ -18,10 +26,9 @@ kcalc::TOutcome Run(const std::vector<std::string>& args) {
         return {kcalc::TOutcome::Done,
                 std::string(kcalc::Texts::Program) + " " + kgr::KestrigoVersion + "\n",
                 {}};
-    const std::string form = args.empty() ? std::string() : args.front();
-    if (form == "compare") return kcalc::RunCompareForm({args.begin() + 1, args.end()});
-    if (form == "sprockets") return kcalc::RunSprocketsForm({args.begin() + 1, args.end()});
-    return kcalc::RunTableForm(args);
+    const auto expanded = kcalc::ExpandMemory(args);
+    if (expanded.Status != kcalc::TOutcome::Done) return {expanded.Status, {}, expanded.Error};
+    return RunForm(expanded.Args);
 }
 
 }  // namespace

@@ -18,12 +18,12 @@ inline constexpr const char* QuestionTitle = "確認";
 inline constexpr const char* NoticeTitle = "セッティングメモリー";
 inline constexpr const char* Yes = "はい";
 inline constexpr const char* No = "いいえ";
-inline constexpr const char* MemoryReplace = "「%1」はすでにあります。置き換えますか?";
-inline constexpr const char* MemoryDelete = "「%1」を削除しますか?";
+inline constexpr const char* MemoryReplace = "「%1」はすでにあります。置き換えますか？";
+inline constexpr const char* MemoryDelete = "「%1」を削除しますか？";
 inline constexpr const char* MemoryTitleTooLong = "タイトルは 100 文字までです。";
 inline constexpr const char* MemoryDamaged =
-    "セッティングメモリーのファイルを読めません:\n%"
-    "1\nこのファイルはそのまま残し、次に追加するときに別の名前で保管します。";
+    "セッティングメモリーのファイルを読めません:\n%1\n"
+    "このファイルはそのまま残し、次に追加するときに別の名前で保管します。";
 inline constexpr const char* MemoryMovedAside =
     "読めなかったセッティングメモリーのファイルを次の名前で保管しました:\n%1";
 inline constexpr const char* MemoryNotStored = "「%1」は保存されませんでした。\n%2";

@@ -38,6 +38,7 @@ TExpansion StoredInputs(const kgr::TSettingMemory& memory, const std::string& ti
 
 TExpansion ExpandMemory(const std::vector<std::string>& args, const std::string& memoryPath) {
     if (std::find(args.begin(), args.end(), kOption) == args.end()) return {args, 0, {}};
+    if (args.back() == kOption) return {{}, TOutcome::UsageError, Texts::MissingValue + args.back()};
     kgr::TSettingMemory memory(memoryPath.empty() ? kgr::TSettingMemory::DefaultPath()
                                                   : QString::fromStdString(memoryPath));
     memory.Load();
@@ -49,7 +50,6 @@ TExpansion ExpandMemory(const std::vector<std::string>& args, const std::string&
             expanded.Args.push_back(args[i]);
             continue;
         }
-        if (i + 1 >= args.size()) return {{}, TOutcome::UsageError, Texts::MissingValue + args[i]};
         TExpansion stored = StoredInputs(memory, args[++i]);
         if (stored.Status != 0) return stored;
         expanded.Args.insert(expanded.Args.end(), stored.Args.begin(), stored.Args.end());

@@ -21,8 +21,8 @@ inline constexpr const char* Help =
     "always use a full stop.\n"
     "\n"
     "--memory TITLE in place of the 13 inputs takes the setup the window stored under TITLE in its setting\n"
-    "memory, memory.json in $XDG_DATA_HOME/kestrigo/ (else ~/.local/share/kestrigo/); it is only read.\n"
-    "  example: kestrigo-calc compare --memory stock -- --memory \"16T front\"\n"
+    "memory, memory.json in $XDG_DATA_HOME/kestrigo/ (else ~/.local/share/kestrigo/), which is only\n"
+    "read: kestrigo-calc compare --memory stock -- --memory \"16T front\"\n"
     "\n"
     "Default form: the speed table, chart lines and power band.\n"
     "  --rows A:B             table rows A to B-1 (default: all rows up to 10000, else 0:100)\n"
@@ -79,8 +79,8 @@ inline constexpr const char* NotANumber = "not a valid number: ";
 inline constexpr const char* ZeroDriveTrain = "must not be 0: ";
 inline constexpr const char* GearIsZero = "the chosen gear is 0: ";
 inline constexpr const char* NoGear = "every gear is 0";
-inline constexpr const char* UnknownMemoryTitle = "no setting memory entry titled ";
-inline constexpr const char* InMemoryFile = " in ";
+inline constexpr const char* UnknownMemoryTitle = "no setting memory entry titled \"";
+inline constexpr const char* InMemoryFile = "\" in ";
 inline constexpr const char* MemoryEntry = "setting memory entry \"";
 inline constexpr const char* DamagedMemory = "the setting memory file cannot be read: ";
 inline constexpr const char* ChangeNeedsSpeed =

@@ -1,6 +1,7 @@
 #include "app/settingmemorypanel.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +45,35 @@ void TSettingMemoryPanel::Connect() {
     connect(&controls_.ListBox1, &QListWidget::itemDoubleClicked, this,
             [this] { Button3Click(&controls_.ListBox1); });
     controls_.ListBox1.installEventFilter(this);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
+}
+
+void TSettingMemoryPanel::Watch() {
+    // The file once it exists, else the nearest folder above it that does, for its creation. A saved
+    // file is a new file: the watch ends with the old one and is set again here.
+    const QFileInfo file(memory_.Path());
+    const QString folder = file.absolutePath();
+    QString wanted;
+    for (const QString& path : {file.absoluteFilePath(), folder, QFileInfo(folder).absolutePath()})
+        if (wanted.isEmpty() && QFileInfo::exists(path)) wanted = path;
+    const QStringList watched = watcher_.files() + watcher_.directories();
+    if (watched == QStringList{wanted}) return;
+    if (!watched.isEmpty()) watcher_.removePaths(watched);
+    if (!wanted.isEmpty()) watcher_.addPath(wanted);
+}
+
+void TSettingMemoryPanel::Refresh() {
+    const QListWidgetItem* selected = SelectedRow() >= 0 ? controls_.ListBox1.currentItem() : nullptr;
+    const QString title = selected ? selected->text() : QString();
+    memory_.Load();
+    // Our own saves come back here too: an unchanged list keeps its scroll position.
+    if (!ListShowsTitles()) ShowTitles(title);
+    Watch();
+    if (memory_.Damaged() && !damageReported_) {
+        damageReported_ = true;
+        messages_.ShowError(Message(kgr::AppStrings::MemoryDamaged, memory_.Path()));
+    }
 }
 
 bool TSettingMemoryPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -58,9 +88,7 @@ bool TSettingMemoryPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSettingMemoryPanel::Load() {
-    memory_.Load();
-    ShowTitles({});
-    if (memory_.Damaged()) messages_.ShowError(Message(kgr::AppStrings::MemoryDamaged, memory_.Path()));
+    Refresh();
 }
 
 void TSettingMemoryPanel::UpdateButtons() {
@@ -73,6 +101,14 @@ void TSettingMemoryPanel::UpdateButtons() {
 int TSettingMemoryPanel::SelectedRow() const {
     const QListWidgetItem* item = controls_.ListBox1.currentItem();
     return item && item->isSelected() ? controls_.ListBox1.row(item) : -1;
+}
+
+bool TSettingMemoryPanel::ListShowsTitles() const {
+    const auto& entries = memory_.Entries();
+    if (static_cast<std::size_t>(controls_.ListBox1.count()) != entries.size()) return false;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (controls_.ListBox1.item(static_cast<int>(i))->text() != entries[i].Title) return false;
+    return true;
 }
 
 void TSettingMemoryPanel::ShowTitles(const QString& title) {
@@ -100,6 +136,7 @@ void TSettingMemoryPanel::Report(const kgr::TMemoryChange& change, const char* f
     if (!change.DamagedMovedTo.isEmpty())
         messages_.ShowNotice(Message(kgr::AppStrings::MemoryMovedAside, change.DamagedMovedTo));
     if (!change.Stored) messages_.ShowError(Message(failure, title, change.Error));
+    if (change.Stored) damageReported_ = false;
 }
 
 void TSettingMemoryPanel::Button2Click(QObject*) {
@@ -113,6 +150,7 @@ void TSettingMemoryPanel::Button2Click(QObject*) {
     const kgr::TMemoryChange change = memory_.Put(CurrentSetup(title));
     Report(change, kgr::AppStrings::MemoryNotStored, title);
     if (change.Stored) ShowTitles(title);
+    Watch();
 }
 
 void TSettingMemoryPanel::Button3Click(QObject*) {
@@ -140,4 +178,5 @@ void TSettingMemoryPanel::Button4Click(QObject*) {
     const kgr::TMemoryChange change = memory_.Remove(title);
     Report(change, kgr::AppStrings::MemoryNotDeleted, title);
     if (change.Stored) ShowTitles({});
+    Watch();
 }

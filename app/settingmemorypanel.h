@@ -3,6 +3,7 @@
 // gives them their behaviour and keeps the store.
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -47,9 +48,13 @@ class TSettingMemoryPanel : public QObject {
 
   private:
     void Connect();
+    // Lists what another window saved, keeping the selected title selected.
+    void Refresh();
+    void Watch();
     void UpdateButtons();
     // Lists the stored titles again and selects `title`'s row, if there is one.
     void ShowTitles(const QString& title);
+    bool ListShowsTitles() const;
     int SelectedRow() const;
     kgr::TMemoryEntry CurrentSetup(const QString& title) const;
     static void ShowPreset(QComboBox& list, const QString& text);
@@ -61,4 +66,6 @@ class TSettingMemoryPanel : public QObject {
     std::array<QComboBox*, kgr::PresetListCount> lists_{};
     IMessageDialogs& messages_;
     kgr::TSettingMemory memory_;
+    QFileSystemWatcher watcher_;
+    bool damageReported_ = false;
 };

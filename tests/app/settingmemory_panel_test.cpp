@@ -128,6 +128,18 @@ TEST_F(SettingMemoryPanel, AddRecallReplaceAndDeleteAsAUserDoes) {
     EXPECT_EQ(next.E_MaxRPM->text(), QStringLiteral("12"));
 }
 
+TEST_F(SettingMemoryPanel, WhatAnotherWindowSavesShowsWithoutAChangeHere) {
+    TForm1& form = Open();
+    kgr::TSettingMemory other(MemoryFile());
+    ASSERT_TRUE(other.Put({QStringLiteral("other"), {}, {}}).Stored);  // creates folder and file
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.ListBox1->count() == 1; }, 5000));
+    form.ListBox1->setCurrentRow(0);
+    ASSERT_TRUE(other.Put({QStringLiteral("second"), {}, {}}).Stored);  // replaces the watched file
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.ListBox1->count() == 2; }, 5000));
+    EXPECT_EQ(form.ListBox1->currentRow(), 0) << "the selection stays";
+    EXPECT_TRUE(messages_.Messages.empty());
+}
+
 TEST_F(SettingMemoryPanel, ADamagedFileIsReportedOnceAndKeptWhenTheNextEntryIsAdded) {
     QDir().mkpath(userData_.filePath(QStringLiteral("kestrigo")));
     QFile file(MemoryFile());

@@ -135,8 +135,10 @@ void TSettingMemoryPanel::Report(const kgr::TMemoryChange& change, const char* f
                                  const QString& title) {
     if (!change.DamagedMovedTo.isEmpty())
         messages_.ShowNotice(Message(kgr::AppStrings::MemoryMovedAside, change.DamagedMovedTo));
-    if (!change.Stored) messages_.ShowError(Message(failure, title, change.Error));
-    if (change.Stored) damageReported_ = false;
+    if (change.Stored)
+        damageReported_ = false;  // a file damaged later is reported again
+    else
+        messages_.ShowError(Message(failure, title, change.Error));
 }
 
 void TSettingMemoryPanel::Button2Click(QObject*) {

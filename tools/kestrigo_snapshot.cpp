@@ -49,7 +49,7 @@ const char* const kUsage =
     "  The memory is memory.json in $XDG_DATA_HOME/kestrigo/.\n";
 
 struct TAction {
-    QString Option;  // --type, --pick or --tab
+    QString Option;  // --type, --pick, --tab, --select, --click or --answer
     QString Name;
     QString Value;
 };

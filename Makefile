@@ -81,8 +81,9 @@ format:
 # and app only core and chart.
 format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
-	@against=$$(git grep -nE '^\s*#\s*include\s*"(app|chart|tools|tests|fuzz|bench)/' -- core; \
-	           git grep -nE '^\s*#\s*include\s*"(app|core|tools|tests|fuzz|bench)/' -- chart; \
+	@against=$$(git grep -nE '^\s*#\s*include\s*"(app|chart|memory|tools|tests|fuzz|bench)/' -- core; \
+	           git grep -nE '^\s*#\s*include\s*"(app|chart|tools|tests|fuzz|bench)/' -- memory; \
+	           git grep -nE '^\s*#\s*include\s*"(app|core|memory|tools|tests|fuzz|bench)/' -- chart; \
 	           git grep -nE '^\s*#\s*include\s*"(tools|tests|fuzz|bench)/' -- app); \
 	if [ -n "$$against" ]; then echo "Includes against the dependency direction:"; echo "$$against"; exit 1; fi
 

@@ -23,6 +23,7 @@
 #include "app/panelwidgets.h"
 #include "app/presetlist.h"
 #include "app/presetlisthints.h"
+#include "app/settingmemorypanel.h"
 #include "app/speedtablemodel.h"
 #include "app/tablecopy.h"
 #include "chart/chart.h"
@@ -153,7 +154,7 @@ QIcon ExitPicture() {
 
 }  // namespace
 
-TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* parent)
+TForm1::TForm1(IMessageDialogs* messages, QString catalogDirectory, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     Q_INIT_RESOURCE(kestrigo);
@@ -185,6 +186,10 @@ TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* p
     ConnectPresets();
     ConnectHandlers();
     FormCreate(this);
+    memoryPanel_ = std::make_unique<TSettingMemoryPanel>(
+        TSettingMemoryPanel::TControls{*Edit1, *Button2, *ListBox1, *Button3, *Button4}, inputFields_,
+        PresetLists(), *messages, kgr::TSettingMemory::DefaultPath());
+    memoryPanel_->Load();
 }
 
 TForm1::~TForm1() = default;
@@ -257,8 +262,6 @@ void TForm1::CreateSettingMemory() {
     ListBox1->setUniformItemSizes(true);
     Button3 = MakeButton(GroupBox1, "Button3", {4, 264, 49, 21}, QStringLiteral("呼出"));
     Button4 = MakeButton(GroupBox1, "Button4", {72, 264, 49, 21}, QStringLiteral("削除"));
-    // Stored settings are not offered: the group stays disabled with all it holds.
-    GroupBox1->setEnabled(false);
 }
 
 void TForm1::CreateInputs() {

@@ -1,5 +1,5 @@
 // The main window: the speed table and gear chart on two tabs, the drive-train inputs with their
-// preset lists, the disabled setting memory and the close button. Every changed input recalculates.
+// preset lists, the setting memory and the close button. Every changed input recalculates.
 #pragma once
 
 #include <QString>
@@ -19,9 +19,11 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class QToolButton;
+class IMessageDialogs;
 class TChart;
 class TComponent;
 class TPresetList;
+class TSettingMemoryPanel;
 class TSpeedTableModel;
 namespace kgr {
 class TGearingResult;
@@ -31,10 +33,11 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
   public:
-    // Builds every control and runs FormCreate. Catalog errors go to `messages` (a modal message box
-    // when null); catalogs are read from `catalogDirectory` (with its trailing separator; when empty,
-    // the executable's directory or the installed data folder, see kgr::CatalogDirectory).
-    explicit TForm1(kgr::IMessageSink* messages = nullptr, QString catalogDirectory = {},
+    // Builds every control, runs FormCreate, then lists the setting memory. Catalog errors and the
+    // memory's questions go to `messages` (modal message boxes when null); catalogs are read from
+    // `catalogDirectory` (with its trailing separator; when empty, the executable's directory or the
+    // installed data folder, see kgr::CatalogDirectory).
+    explicit TForm1(IMessageDialogs* messages = nullptr, QString catalogDirectory = {},
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -45,6 +48,7 @@ class TForm1 : public QWidget {
     // Recalculations since the window was created.
     int Recalculations() const { return recalculations_; }
     TSpeedTableModel& GridModel() const { return *gridModel_; }
+    TSettingMemoryPanel& SettingMemory() const { return *memoryPanel_; }
 
     // The thirteen input fields in tab order, and the five preset lists in catalog order.
     const std::vector<QLineEdit*>& InputFields() const { return inputFields_; }
@@ -129,13 +133,14 @@ class TForm1 : public QWidget {
     // Owns the chart's series; destroyed before the controls, so the series leave the chart first.
     std::unique_ptr<TComponent> components_;
 
-    std::unique_ptr<kgr::IMessageSink> ownMessages_;
+    std::unique_ptr<IMessageDialogs> ownMessages_;
     kgr::TCatalogContext catalogs_;
     std::unique_ptr<TPresetList> ratio1List_;
     std::unique_ptr<TPresetList> ratioTList_;
     std::unique_ptr<TPresetList> ratio2drvList_;
     std::unique_ptr<TPresetList> ratio2drvnList_;
     std::unique_ptr<TPresetList> tireList_;
+    std::unique_ptr<TSettingMemoryPanel> memoryPanel_;
     TSpeedTableModel* gridModel_ = nullptr;
     std::vector<QLineEdit*> inputFields_;
     int recalculations_ = 0;

@@ -1,24 +1,9 @@
 #include "app/presetlist.h"
 
-#include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "app/fixedrowdelegate.h"
 #include "app/presetitemmodel.h"
-
-namespace {
-
-// Plain list rows 12 pixels high instead of the style's taller menu rows; a substitute font that
-// needs a pixel more gets it, so no descender is cut.
-class TFixedRowDelegate : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(),
-                std::max(12, option.fontMetrics.height())};
-    }
-};
-
-}  // namespace
 
 TPresetList::TPresetList(QComboBox& box) : box_(box), items_(new TPresetItemModel(&box)) {
     box_.setModel(items_);

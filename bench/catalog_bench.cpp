@@ -1,7 +1,14 @@
 // Start-up with catalogs at the 4 MiB read limit: loading one into a list (with its default pick), and
 // the whole window with five of them. Reading the same file's bytes is the baseline of the same run.
+// Then the setting memory at 10,000 entries: reading it, and the window's start-up listing it.
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
@@ -13,6 +20,8 @@
 #include "app/presetlist.h"
 #include "core/catalogs.h"
 #include "core/inifile.h"
+#include "core/inputfields.h"
+#include "memory/settingmemory.h"
 #include "tests/support/fakepresetlist.h"
 
 namespace {
@@ -105,5 +114,62 @@ void BM_WindowStartWithFiveHugeCatalogs(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WindowStartWithFiveHugeCatalogs)->Unit(benchmark::kMillisecond);
+
+// A memory file of `count` entries with titles of ten characters, written in the store's format.
+class TLargeMemory {
+  public:
+    explicit TLargeMemory(int count) {
+        QJsonObject fields;
+        for (const kgr::TInputField& field : kgr::InputFields)
+            fields.insert(QLatin1String(field.Control), "2.5");
+        QJsonObject presets;
+        for (const char* list : kgr::PresetListNames) presets.insert(QLatin1String(list), "(USER)");
+        QJsonArray entries;
+        for (int i = 0; i < count; ++i)
+            entries.append(
+                QJsonObject{{"title", QStringLiteral("峠セッティング%1").arg(i, 5, 10, QLatin1Char('0'))},
+                            {"fields", fields},
+                            {"presets", presets}});
+        const QJsonObject root{{"format", "kestrigo-setting-memory"}, {"version", 1}, {"entries", entries}};
+        QDir().mkpath(Dir_.filePath(QStringLiteral("kestrigo")));
+        QFile file(Path());
+        if (file.open(QIODevice::WriteOnly)) file.write(QJsonDocument(root).toJson());
+    }
+    QString DataHome() const { return Dir_.path(); }
+    QString Path() const { return Dir_.filePath(QStringLiteral("kestrigo/memory.json")); }
+
+  private:
+    QTemporaryDir Dir_;
+};
+
+constexpr int kMemoryEntries = 10000;
+
+void BM_LoadSettingMemory(benchmark::State& state) {
+    const TLargeMemory file(kMemoryEntries);
+    for (auto _ : state) {
+        kgr::TSettingMemory memory(file.Path());
+        memory.Load();
+        state.counters["entries"] = static_cast<double>(memory.Entries().size());
+    }
+}
+BENCHMARK(BM_LoadSettingMemory)->Unit(benchmark::kMillisecond);
+
+// Argument: entries in the memory (0: no file). No catalogs, so that the memory alone makes the
+// difference.
+void BM_WindowStartWithSettingMemory(benchmark::State& state) {
+    const TLargeMemory file(static_cast<int>(state.range(0)));
+    if (state.range(0) == 0) QFile::remove(file.Path());
+    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", file.DataHome().toLocal8Bit());
+    QTemporaryDir noCatalogs;
+    for (auto _ : state) {
+        TMessageRecorder messages;
+        TForm1 form(&messages, noCatalogs.path() + QLatin1Char('/'));
+        form.show();
+        state.counters["titles"] = form.ListBox1->count();
+    }
+    qputenv("XDG_DATA_HOME", oldDataHome);
+}
+BENCHMARK(BM_WindowStartWithSettingMemory)->Arg(0)->Arg(kMemoryEntries)->Unit(benchmark::kMillisecond);
 
 }  // namespace

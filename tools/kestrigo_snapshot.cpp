@@ -10,7 +10,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <cstdio>
 #include <memory>
@@ -21,6 +23,7 @@
 #include "app/Unit1.h"
 #include "app/messagebox.h"
 #include "app/qtjapanese.h"
+#include "app/settingmemorypanel.h"
 #include "app/speedtablemodel.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
@@ -35,16 +38,20 @@ constexpr int kExitFailure = 1;
 constexpr int kStateRows = 100;
 
 const char* const kUsage =
-    "usage: kestrigo-snapshot [--type FIELD=TEXT] [--pick LIST=INDEX] [--tab table|chart]...\n"
+    "usage: kestrigo-snapshot [--type FIELD=TEXT] [--pick LIST=INDEX] [--tab table|chart]\n"
+    "                         [--select ListBox1=INDEX] [--answer yes|no] [--click BUTTON]...\n"
     "                         [--png FILE] [--chart-png FILE] [--state FILE] [--scale R]\n"
     "       kestrigo-snapshot --version\n"
-    "  Actions run in the order given. FIELD is an input field (E_Ratio1, E_MaxRPM, ...),\n"
-    "  LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire).\n"
+    "  Actions run in the order given. FIELD is an input field (E_Ratio1, E_MaxRPM, ...) or the\n"
+    "  memory's title Edit1, LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn,\n"
+    "  C_Tire), BUTTON one of the memory's Button2 (追加), Button3 (呼出) and Button4 (削除).\n"
+    "  A question a click asks is answered はい, or いいえ after --answer no.\n"
+    "  The memory is memory.json in $XDG_DATA_HOME/kestrigo/.\n"
     "  --scale R renders at device pixel ratio R (0.5 to 8; --png and --chart-png are then R times as "
     "large).\n";
 
 struct TAction {
-    QString Option;  // --type, --pick or --tab
+    QString Option;  // --type, --pick, --tab, --select, --click or --answer
     QString Name;
     QString Value;
 };
@@ -95,7 +102,18 @@ void ApplyScale(int argc, char** argv) {
 
 bool IsAction(const QString& option) {
     return option == QLatin1String("--type") || option == QLatin1String("--pick") ||
-           option == QLatin1String("--tab");
+           option == QLatin1String("--tab") || option == QLatin1String("--select") ||
+           option == QLatin1String("--click") || option == QLatin1String("--answer");
+}
+
+// Options whose value is a single word from a list.
+std::optional<QStringList> WordsOf(const QString& option) {
+    if (option == QLatin1String("--tab"))
+        return QStringList{QStringLiteral("table"), QStringLiteral("chart")};
+    if (option == QLatin1String("--answer")) return QStringList{QStringLiteral("yes"), QStringLiteral("no")};
+    if (option == QLatin1String("--click"))
+        return QStringList{QStringLiteral("Button2"), QStringLiteral("Button3"), QStringLiteral("Button4")};
+    return std::nullopt;
 }
 
 // The arguments as main received them (after Qt took its own); texts are read in the locale's encoding.
@@ -123,9 +141,10 @@ TOptions ParseOptions(const std::vector<QByteArray>& arguments) {
             // An empty name would silently write nothing.
             if (bytes.isEmpty()) throw TUsageError(option + QStringLiteral(" expects a file name"));
             *path = bytes;
-        } else if (option == QLatin1String("--tab")) {
-            if (value != QLatin1String("table") && value != QLatin1String("chart"))
-                throw TUsageError(QStringLiteral("--tab expects table or chart, got \"") + value + '"');
+        } else if (const auto words = WordsOf(option)) {
+            if (!words->contains(value))
+                throw TUsageError(option + QStringLiteral(" expects ") + words->join(QStringLiteral(" or ")) +
+                                  QStringLiteral(", got \"") + value + '"');
             options.Actions.push_back({option, value, {}});
         } else {
             auto [name, text] = SplitAssignment(option, value);
@@ -136,6 +155,7 @@ TOptions ParseOptions(const std::vector<QByteArray>& arguments) {
 }
 
 QLineEdit* FieldNamed(const TForm1& form, const QString& name) {
+    if (name == QLatin1String("Edit1")) return form.Edit1;
     for (QLineEdit* field : form.InputFields())
         if (field->objectName() == name) return field;
     throw TUsageError(QStringLiteral("unknown field \"") + name + '"');
@@ -147,8 +167,42 @@ QComboBox* ListNamed(const TForm1& form, const QString& name) {
     throw TUsageError(QStringLiteral("unknown list \"") + name + '"');
 }
 
-void Apply(TForm1& form, const TAction& action) {
-    if (action.Option == QLatin1String("--type")) {
+void SelectEntry(TForm1& form, const TAction& action) {
+    if (action.Name != QLatin1String("ListBox1"))
+        throw TUsageError(QStringLiteral("unknown list box \"") + action.Name + '"');
+    bool ok = false;
+    const int index = action.Value.toInt(&ok);
+    if (!ok || index < 0 || index >= form.ListBox1->count())
+        throw TUsageError(QStringLiteral("ListBox1 has no position \"%1\" (it holds %2 entries)")
+                              .arg(action.Value)
+                              .arg(form.ListBox1->count()));
+    ActivateWindowOf(*form.ListBox1);
+    form.ListBox1->setFocus(Qt::MouseFocusReason);
+    form.ListBox1->setCurrentRow(index);
+}
+
+QPushButton* ButtonNamed(const TForm1& form, const QString& name) {
+    if (name == QLatin1String("Button2")) return form.Button2;
+    return name == QLatin1String("Button3") ? form.Button3 : form.Button4;
+}
+
+// A click as the mouse gives it: the button takes the focus, and a disabled button does nothing.
+void Click(TForm1& form, TMessageRecorder& messages, const QString& name) {
+    QPushButton* button = ButtonNamed(form, name);
+    ActivateWindowOf(*button);
+    if (button->isEnabled()) button->setFocus(Qt::MouseFocusReason);
+    button->click();
+    messages.Answer = true;
+}
+
+void Apply(TForm1& form, TMessageRecorder& messages, const TAction& action) {
+    if (action.Option == QLatin1String("--select")) {
+        SelectEntry(form, action);
+    } else if (action.Option == QLatin1String("--click")) {
+        Click(form, messages, action.Name);
+    } else if (action.Option == QLatin1String("--answer")) {
+        messages.Answer = action.Name == QLatin1String("yes");
+    } else if (action.Option == QLatin1String("--type")) {
         TypeAsUser(*FieldNamed(form, action.Name), action.Value);
     } else if (action.Option == QLatin1String("--pick")) {
         QComboBox* list = ListNamed(form, action.Name);
@@ -203,6 +257,16 @@ QJsonObject ChartState(const TChart& chart) {
             {"paints", chart.PaintCount()}};
 }
 
+QJsonObject MemoryState(const TForm1& form) {
+    QJsonArray titles;
+    for (int i = 0; i < form.ListBox1->count(); ++i) titles.append(form.ListBox1->item(i)->text());
+    const QListWidgetItem* current = form.ListBox1->currentItem();
+    return {{"titles", titles},
+            {"selected", current && current->isSelected() ? form.ListBox1->row(current) : -1},
+            {"title", form.Edit1->text()},
+            {"file", form.SettingMemory().Memory().Path()}};
+}
+
 QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
     QJsonArray messageList;
     for (const std::string& text : messages.Messages) messageList.append(QString::fromStdString(text));
@@ -221,6 +285,7 @@ QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
             {"recalculations", form.Recalculations()},
             {"series", SeriesState(*form.Chart1)},
             {"chart", ChartState(*form.Chart1)},
+            {"memory", MemoryState(form)},
             {"window",
              QJsonObject{{"title", form.windowTitle()}, {"width", form.width()}, {"height", form.height()}}}};
 }
@@ -268,7 +333,7 @@ int Run(const TOptions& options) {
     TForm1 form(&messages);
     form.show();
     ActivateWindowOf(form);
-    for (const TAction& action : options.Actions) Apply(form, action);
+    for (const TAction& action : options.Actions) Apply(form, messages, action);
     QApplication::processEvents();
     // Pending repaint requests of a shown chart are served now, so its facts are those on screen.
     if (form.Chart1->isVisible()) form.Chart1->repaint();

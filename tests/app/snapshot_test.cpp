@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +24,14 @@ struct RunResult {
     QString Output;
 };
 
-RunResult RunTool(const QStringList& arguments) {
+// `dataHome` is the user data folder the tool gets (the test's own when empty).
+RunResult RunTool(const QStringList& arguments, const QString& dataHome = {}) {
     QProcess tool;
+    if (!dataHome.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        tool.setProcessEnvironment(environment);
+    }
     tool.start(kTool, arguments);
     if (!tool.waitForFinished(60000)) {
         tool.kill();
@@ -48,6 +55,35 @@ QJsonObject ReadJson(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+TEST_F(SnapshotTool, ReplaysTheSettingMemoryPanelAndReportsIt) {
+    const QString dataHome = PathOf("data");
+    const QString file = dataHome + QStringLiteral("/kestrigo/memory.json");
+    RunResult run =
+        RunTool({"--type",   "E_MaxRPM=12", "--type",  "Edit1=峠 = [1]",    "--click",  "Button2",
+                 "--type",   "Edit1=二",    "--click", "Button2",           "--type",   "E_MaxRPM=9",
+                 "--select", "ListBox1=0",  "--click", "Button3",           "--answer", "no",
+                 "--click",  "Button4",     "--state", PathOf("state.json")},
+                dataHome);
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    QJsonObject state = ReadJson(PathOf("state.json"));
+    EXPECT_EQ(state["fields"].toObject()["E_MaxRPM"].toString(), "12");
+    EXPECT_EQ(state["memory"].toObject(), (QJsonObject{{"titles", QJsonArray{"峠 = [1]", "二"}},
+                                                       {"selected", 0},
+                                                       {"title", "峠 = [1]"},
+                                                       {"file", file}}));
+    EXPECT_EQ(state["messages"].toArray().size(), 1) << "the question of 削除";
+
+    // The next run lists what the first stored; "はい" deletes.
+    run =
+        RunTool({"--select", "ListBox1=1", "--click", "Button4", "--state", PathOf("state.json")}, dataHome);
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    state = ReadJson(PathOf("state.json"));
+    EXPECT_EQ(state["memory"].toObject()["titles"].toArray(), QJsonArray{"峠 = [1]"});
+    EXPECT_EQ(state["memory"].toObject()["selected"].toInt(), -1);
+    EXPECT_EQ(RunTool({"--select", "ListBox1=5"}, dataHome).ExitCode, 2);
+    EXPECT_EQ(RunTool({"--click", "Button9"}, dataHome).ExitCode, 2);
 }
 
 TEST_F(SnapshotTool, WritesTheStateAfterTypingPickingAndSwitchingTabs) {

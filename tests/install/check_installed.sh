@@ -9,6 +9,8 @@ set -euo pipefail
 mode=$1 build=$2 version=$3 id=$4 hardened=${5:-0}
 source=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
+# The installed tools read the setting memory of the user data folder: this run gets its own.
+export XDG_DATA_HOME="$work/data"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -78,6 +80,9 @@ example="10 6 8 3 15 45 600 2.5 1.8 1.4 1.15 1 0"
 "$usr/bin/kestrigo-calc" $example > "$work/calc.json"
 "$build/kestrigo-calc" $example | cmp -s - "$work/calc.json" || fail "installed kestrigo-calc differs from the built one"
 grep -q '"RowCount"' "$work/calc.json" || fail "kestrigo-calc printed no table: $(head -c 300 "$work/calc.json")"
+# It reads the setting memory with Qt Core alone: no Qt Gui or Widgets to load on a server.
+ldd "$usr/bin/kestrigo-calc" | grep -q 'libQt6Core' || fail "kestrigo-calc does not link Qt Core"
+ldd "$usr/bin/kestrigo-calc" | grep -Eq 'libQt6(Gui|Widgets)' && fail "kestrigo-calc links Qt Gui or Widgets"
 
 # The installed window finds the installed catalogs: no message, and every list holds presets.
 [ "$("$usr/bin/kestrigo-snapshot" --version)" = "kestrigo-snapshot $version" ] || fail "kestrigo-snapshot --version"

@@ -9,6 +9,7 @@
 #include "core/version.h"
 #include "tools/calc/arguments.h"
 #include "tools/calc/forms.h"
+#include "tools/calc/memory_inputs.h"
 #include "tools/calc/texts.h"
 
 namespace {
@@ -30,6 +31,10 @@ kcalc::TOutcome Run(std::vector<std::string> args) {
     const auto at = kcalc::FirstInput(args);
     const std::string form = at < args.size() ? args[at] : std::string();
     if (form == "compare" || form == "sprockets") args.erase(args.begin() + static_cast<std::ptrdiff_t>(at));
+    // After the form's name is taken, so that a stored text can never be read as one.
+    const auto expanded = kcalc::ExpandMemory(args);
+    if (expanded.Status != kcalc::TOutcome::Done) return {expanded.Status, {}, expanded.Error};
+    args = expanded.Args;
     if (form == "compare") return kcalc::RunCompareForm(args);
     if (form == "sprockets") return kcalc::RunSprocketsForm(args);
     return kcalc::RunTableForm(args);

@@ -9,7 +9,8 @@ inline constexpr const char* Usage =
     "       kestrigo-calc compare [--units kmh|mph] [--cruise SPEED] <13 inputs of A> -- <13 inputs of B>\n"
     "       kestrigo-calc sprockets [--front A:B] [--rear A:B] [--gear N] (--top-speed S | --change PCT)\n"
     "                     [--count K] [--units kmh|mph] [--pitch MM --centre MM] <13 inputs>\n"
-    "       kestrigo-calc -h | --help | --version\n";
+    "       kestrigo-calc -h | --help | --version\n"
+    "  --memory TITLE may stand in place of any 13 inputs\n";
 
 inline constexpr const char* Help =
     "\n"
@@ -19,6 +20,10 @@ inline constexpr const char* Help =
     "decimal separator of the inputs and the table (one ASCII character; default: the locale's).\n"
     "Numbers given to options always use a full stop. Options may stand anywhere, also before the\n"
     "form's name, as --name VALUE or --name=VALUE.\n"
+    "\n"
+    "--memory TITLE in place of the 13 inputs takes the setup the window stored under TITLE in its setting\n"
+    "memory, memory.json in $XDG_DATA_HOME/kestrigo/ (else ~/.local/share/kestrigo/), which is only\n"
+    "read: kestrigo-calc compare --memory stock -- --memory \"16T front\"\n"
     "\n"
     "Default form: the speed table, chart lines and power band.\n"
     "  --rows A:B             table rows A to B-1 (default: all rows up to 10000, else 0:100)\n"
@@ -79,6 +84,10 @@ inline constexpr const char* NumberTooLarge = " (number too large)";
 inline constexpr const char* ZeroDriveTrain = "must not be 0: ";
 inline constexpr const char* GearIsZero = "the chosen gear is 0: ";
 inline constexpr const char* NoGear = "every gear is 0";
+inline constexpr const char* UnknownMemoryTitle = "no setting memory entry titled \"";
+inline constexpr const char* InMemoryFile = "\" in ";
+inline constexpr const char* MemoryEntry = "setting memory entry \"";
+inline constexpr const char* DamagedMemory = "the setting memory file cannot be read: ";
 inline constexpr const char* ChangeNeedsSpeed =
     "--change needs a current top speed that is a number other than 0; give --top-speed";
 

@@ -18,6 +18,11 @@
 #include <algorithm>
 
 #include "app/chartcopy.h"
+#include "app/fieldinput.h"
+#include "app/fieldmarks.h"
+#include "app/tableselection.h"
+#include "app/windowplacement.h"
+#include "core/inputfields.h"
 #include "core/catalogdir.h"
 #include "core/gearing.h"
 #include "app/gearchart.h"
@@ -175,7 +180,7 @@ TForm1::TForm1(kgr::IMessageSink* messages, QString catalogDirectory, QWidget* p
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
     setAutoFillBackground(true);
-    move(273, 107);
+    KeepOnScreen(*this, {273, 107});
     setFixedSize(620, 460);
 
     CreateWindowControls();
@@ -237,7 +242,8 @@ void TForm1::CreateStringGrid() {
     StringGrid1->setGeometry(0, 0, 477, 277);
     StringGrid1->setModel(gridModel_);
     ApplyStringGridLook(*StringGrid1);
-    AddTableCopy(*StringGrid1, *gridModel_);
+    AddSpreadsheetSelection(*StringGrid1);
+    AddTableCopy(*StringGrid1, *gridModel_, catalogs_.Messages);
     // Where it stood when built with the window: next after the tabs.
     QWidget::setTabOrder(PageControl1->tabBar(), StringGrid1);
     StringGrid1->show();
@@ -356,6 +362,11 @@ void TForm1::ConnectHandlers() {
         {E_PBHigh, &TForm1::E_PBChange}};
     for (const auto& [field, handler] : handlers)
         connect(field, &QLineEdit::textChanged, this, [this, field, handler] { (this->*handler)(field); });
+    std::vector<QLineEdit*> inTableOrder;
+    for (const kgr::TInputField& field : kgr::InputFields)
+        inTableOrder.push_back(findChild<QLineEdit*>(QString::fromLatin1(field.Control)));
+    for (QLineEdit* field : inTableOrder) AddFieldInput(*field);
+    fieldMarks_ = std::make_unique<TFieldMarks>(std::move(inTableOrder));
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(SpeedButton2); });
 }
 
@@ -385,6 +396,7 @@ void TForm1::Recalculate() {
     inputs.Tire = E_Tire->text().toStdString();
     const QLineEdit* gears[] = {E_RatioT1, E_RatioT2, E_RatioT3, E_RatioT4, E_RatioT5, E_RatioT6};
     for (size_t g = 0; g < 6; ++g) inputs.RatioT[g] = gears[g]->text().toStdString();
+    fieldMarks_->Update(kgr::ToInputTexts(inputs), catalogs_.DecimalSeparator);
     gridModel_->SetResult(kgr::ComputeGearing(inputs, catalogs_.DecimalSeparator));
     ShowOnChart(gridModel_->Result());
 }

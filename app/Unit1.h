@@ -21,6 +21,7 @@ class QTableView;
 class QToolButton;
 class TChart;
 class TComponent;
+class TFieldMarks;
 class TPresetList;
 class TSpeedTableModel;
 namespace kgr {
@@ -136,6 +137,7 @@ class TForm1 : public QWidget {
     std::unique_ptr<TPresetList> ratio2drvnList_;
     std::unique_ptr<TPresetList> tireList_;
     TSpeedTableModel* gridModel_ = nullptr;
+    std::unique_ptr<TFieldMarks> fieldMarks_;  // the fields that say what is wrong
     std::vector<QLineEdit*> inputFields_;
     int recalculations_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "core/gearinginputs.h"
 
 #include <limits>
-#include <optional>
 
 #include "core/numbertext.h"
 
@@ -13,13 +12,13 @@ namespace {
 // less 1): a value whose product would leave that range counts as unparsable.
 constexpr std::int32_t kMaxThousands = std::numeric_limits<std::int32_t>::max() / 1000;
 
-std::optional<std::int32_t> ParseThousands(const std::string& text) {
+}  // namespace
+
+std::optional<std::int32_t> ParseThousands(std::string_view text) {
     const auto value = ParseInteger(text);
     if (!value || *value > kMaxThousands || *value < -kMaxThousands) return std::nullopt;
     return value;
 }
-
-}  // namespace
 
 TInputsParse ParseGearingInputs(const TGearingInputs& in, char separator) {
     TInputsParse out;

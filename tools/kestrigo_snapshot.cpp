@@ -35,14 +35,15 @@ constexpr int kExitFailure = 1;
 constexpr int kStateRows = 100;
 
 const char* const kUsage =
-    "usage: kestrigo-snapshot [--type FIELD=TEXT] [--pick LIST=INDEX] [--tab table|chart]...\n"
+    "usage: kestrigo-snapshot [--type FIELD=TEXT] [--paste FIELD=TEXT] [--pick LIST=INDEX]\n"
+    "                         [--tab table|chart]...\n"
     "                         [--png FILE] [--chart-png FILE] [--state FILE]\n"
     "       kestrigo-snapshot --version\n"
     "  Actions run in the order given. FIELD is an input field (E_Ratio1, E_MaxRPM, ...),\n"
     "  LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire).\n";
 
 struct TAction {
-    QString Option;  // --type, --pick or --tab
+    QString Option;  // --type, --paste, --pick or --tab
     QString Name;
     QString Value;
 };
@@ -78,7 +79,7 @@ QByteArray* OutputPath(TOptions& options, const QString& option) {
 }
 
 bool IsAction(const QString& option) {
-    return option == QLatin1String("--type") || option == QLatin1String("--pick") ||
+    return option == QLatin1String("--type") || option == QLatin1String("--paste") || option == QLatin1String("--pick") ||
            option == QLatin1String("--tab");
 }
 
@@ -128,6 +129,8 @@ QComboBox* ListNamed(const TForm1& form, const QString& name) {
 void Apply(TForm1& form, const TAction& action) {
     if (action.Option == QLatin1String("--type")) {
         TypeAsUser(*FieldNamed(form, action.Name), action.Value);
+    } else if (action.Option == QLatin1String("--paste")) {
+        PasteAsUser(*FieldNamed(form, action.Name), action.Value);
     } else if (action.Option == QLatin1String("--pick")) {
         QComboBox* list = ListNamed(form, action.Name);
         bool ok = false;
@@ -185,7 +188,11 @@ QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
     QJsonArray messageList;
     for (const std::string& text : messages.Messages) messageList.append(QString::fromStdString(text));
     QJsonObject fields;
-    for (const QLineEdit* field : form.InputFields()) fields.insert(field->objectName(), field->text());
+    QJsonObject invalidFields;  // a marked field's tooltip says what it expects
+    for (const QLineEdit* field : form.InputFields()) {
+        fields.insert(field->objectName(), field->text());
+        if (!field->toolTip().isEmpty()) invalidFields.insert(field->objectName(), field->toolTip());
+    }
     QJsonObject lists;
     for (const QComboBox* list : form.PresetLists()) {
         QJsonArray items;
@@ -194,13 +201,18 @@ QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
     }
     return {{"messages", messageList},
             {"fields", fields},
+            {"invalidFields", invalidFields},
             {"lists", lists},
             {"grid", GridState(form.GridModel())},
             {"recalculations", form.Recalculations()},
             {"series", SeriesState(*form.Chart1)},
             {"chart", ChartState(*form.Chart1)},
             {"window",
-             QJsonObject{{"title", form.windowTitle()}, {"width", form.width()}, {"height", form.height()}}}};
+             QJsonObject{{"title", form.windowTitle()},
+                         {"x", form.x()},
+                         {"y", form.y()},
+                         {"width", form.width()},
+                         {"height", form.height()}}}};
 }
 
 // The chart's buffer as last painted; a chart whose tab was never shown is rendered as it would paint.
@@ -263,7 +275,9 @@ int Run(const TOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Always headless; an offscreen platform given with its options (a screen size) is kept.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("K.G.R."));
     const TQtJapanese qtJapanese;

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 
+#include "core/fullwidth.h"
 #include "tools/calc/texts.h"
 
 namespace kcalc {
 
+// Full-width digits and signs, as a Japanese input method types them, read as the window reads them.
 kgr::TGearingInputs ToInputs(const std::vector<std::string>& texts) {
-    kgr::TGearingInputs in{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], texts[6], {}};
-    std::copy(texts.begin() + 7, texts.end(), in.RatioT.begin());
+    std::vector<std::string> half(texts.size());
+    std::transform(texts.begin(), texts.end(), half.begin(), [](const std::string& t) { return kgr::ToHalfWidth(t); });
+    kgr::TGearingInputs in{half[0], half[1], half[2], half[3], half[4], half[5], half[6], {}};
+    std::copy(half.begin() + 7, half.end(), in.RatioT.begin());
     return in;
 }
 

@@ -83,6 +83,9 @@ void TPresetListBox::paintEvent(QPaintEvent*) {
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     // The label is drawn one pixel inside the edit field on either side.
     const int room = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width() - 2;
-    option.currentText = option.fontMetrics.elidedText(option.currentText, Qt::ElideRight, room);
+    // Fractional advances can make a name that fits to the pixel count as too long: only a name wider
+    // than the room in whole pixels is elided.
+    if (option.fontMetrics.horizontalAdvance(option.currentText) > room)
+        option.currentText = option.fontMetrics.elidedText(option.currentText, Qt::ElideRight, room);
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }

@@ -20,11 +20,6 @@
 #include "app/chartcopy.h"
 #include "app/fieldinput.h"
 #include "app/fieldmarks.h"
-#include "app/tableselection.h"
-#include "app/windowplacement.h"
-#include "core/inputfields.h"
-#include "core/catalogdir.h"
-#include "core/gearing.h"
 #include "app/gearchart.h"
 #include "app/messagebox.h"
 #include "app/panelwidgets.h"
@@ -32,11 +27,16 @@
 #include "app/presetlisthints.h"
 #include "app/speedtablemodel.h"
 #include "app/tablecopy.h"
+#include "app/tableselection.h"
+#include "app/windowplacement.h"
 #include "chart/chart.h"
 #include "chart/colors.h"
 #include "chart/component.h"
 #include "chart/series.h"
 #include "chart/shape.h"
+#include "core/catalogdir.h"
+#include "core/gearing.h"
+#include "core/inputfields.h"
 
 namespace {
 

@@ -36,7 +36,8 @@ void ShowContextMenu(QLineEdit& field, const QContextMenuEvent& event) {
 
 // The middle button pastes the selection where it is released, as the field itself would.
 bool PasteSelectionAt(QLineEdit& field, const QMouseEvent& event) {
-    if (event.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()) return false;
+    if (event.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+        return false;
     field.deselect();
     field.setCursorPosition(field.cursorPositionAt(event.position().toPoint()));
     PasteInto(field, QClipboard::Selection);

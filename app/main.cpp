@@ -7,7 +7,8 @@
 #include "core/version.h"
 
 int main(int argc, char** argv) {
-    if (const auto status = RunWithoutWindow({argv, argv + argc}, CurrentDisplayEnvironment())) return *status;
+    if (const auto status = RunWithoutWindow({argv, argv + argc}, CurrentDisplayEnvironment()))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(KESTRIGO_APP_NAME));
     QApplication::setApplicationVersion(QString::fromLatin1(kgr::KestrigoVersion));

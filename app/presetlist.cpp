@@ -1,8 +1,8 @@
 #include "app/presetlist.h"
 
 #include <QAbstractItemView>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "app/presetitemmodel.h"
@@ -82,7 +82,8 @@ void TPresetListBox::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     // The label is drawn one pixel inside the edit field on either side.
-    const int room = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width() - 2;
+    const int room =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width() - 2;
     // Fractional advances can make a name that fits to the pixel count as too long: only a name wider
     // than the room in whole pixels is elided.
     if (option.fontMetrics.horizontalAdvance(option.currentText) > room)

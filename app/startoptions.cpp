@@ -24,7 +24,8 @@ int Print(std::FILE* to, const std::string& text, int status) {
 
 // Whether an argument after the program's name is `option`.
 bool Given(const std::vector<std::string>& arguments, const char* option) {
-    return arguments.size() > 1 && std::find(arguments.begin() + 1, arguments.end(), option) != arguments.end();
+    return arguments.size() > 1 &&
+           std::find(arguments.begin() + 1, arguments.end(), option) != arguments.end();
 }
 
 bool StartsWith(const std::string& text, const char* start) {
@@ -60,9 +61,11 @@ TDisplayEnvironment CurrentDisplayEnvironment() {
     return {Variable("QT_QPA_PLATFORM"), Variable("DISPLAY"), Variable("WAYLAND_DISPLAY")};
 }
 
-std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments, const TDisplayEnvironment& display) {
+std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments,
+                                    const TDisplayEnvironment& display) {
     if (Given(arguments, "--help") || Given(arguments, "-h")) return Print(stdout, kHelp, 0);
-    if (Given(arguments, "--version")) return Print(stdout, std::string("kestrigo ") + kgr::KestrigoVersion + "\n", 0);
+    if (Given(arguments, "--version"))
+        return Print(stdout, std::string("kestrigo ") + kgr::KestrigoVersion + "\n", 0);
     if (!HasDisplay(arguments, display)) return Print(stderr, kNoDisplay, 1);
     return std::nullopt;
 }

@@ -18,4 +18,5 @@ TDisplayEnvironment CurrentDisplayEnvironment();
 
 // The exit status of a run that ends before the window opens, having printed what it says; nothing
 // when the window is to open. `arguments` are main's, the program's name first.
-std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments, const TDisplayEnvironment& display);
+std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments,
+                                    const TDisplayEnvironment& display);

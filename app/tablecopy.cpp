@@ -27,7 +27,8 @@ QRect GridRectOf(const QItemSelection& selection) {
 // A column selected from its first row to its last, in one range (a header click, Ctrl+A).
 bool IsWholeColumn(const QItemSelection& selection, int column, int rows) {
     return std::any_of(selection.begin(), selection.end(), [&](const QItemSelectionRange& range) {
-        return range.left() <= column && column <= range.right() && range.top() == 0 && range.bottom() == rows - 1;
+        return range.left() <= column && column <= range.right() && range.top() == 0 &&
+               range.bottom() == rows - 1;
     });
 }
 
@@ -40,7 +41,8 @@ QString CopiedCell(const TSpeedTableModel& model, int col, int row) {
 // Which grid cells a copy takes: all, or those of a selection.
 class TCopiedCells {
   public:
-    TCopiedCells(const TSpeedTableModel& model, const QItemSelection* selection) : model_(model), selection_(selection) {}
+    TCopiedCells(const TSpeedTableModel& model, const QItemSelection* selection)
+        : model_(model), selection_(selection) {}
 
     bool Has(int col, int row) const {
         if (!selection_) return true;

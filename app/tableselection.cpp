@@ -36,8 +36,9 @@ class TRowSelector : public QObject {
         if (event.button() != Qt::LeftButton || !index.isValid() || index.column() != 0) return false;
         const Qt::KeyboardModifiers keys = event.modifiers();
         if (!(keys & Qt::ShiftModifier)) anchor_ = index.row();
-        const auto how = (keys & Qt::ShiftModifier)     ? (keys & Qt::ControlModifier ? QItemSelectionModel::Select
-                                                                                       : QItemSelectionModel::ClearAndSelect)
+        const auto how = (keys & Qt::ShiftModifier)
+                             ? (keys & Qt::ControlModifier ? QItemSelectionModel::Select
+                                                           : QItemSelectionModel::ClearAndSelect)
                          : (keys & Qt::ControlModifier) ? QItemSelectionModel::Toggle
                                                         : QItemSelectionModel::ClearAndSelect;
         SelectRows(index.row(), how);
@@ -57,8 +58,9 @@ class TRowSelector : public QObject {
         const int anchor = std::min(anchor_, model.rowCount() - 1);  // the table may have shrunk since
         const int first = std::min(anchor, row);
         const int last = std::max(anchor, row);
-        grid_.selectionModel()->select(QItemSelection(model.index(first, 0), model.index(last, model.columnCount() - 1)),
-                                       how | QItemSelectionModel::Rows);
+        grid_.selectionModel()->select(
+            QItemSelection(model.index(first, 0), model.index(last, model.columnCount() - 1)),
+            how | QItemSelectionModel::Rows);
         grid_.selectionModel()->setCurrentIndex(model.index(row, 0), QItemSelectionModel::NoUpdate);
     }
 

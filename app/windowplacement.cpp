@@ -20,7 +20,8 @@ QMargins FrameMargins(const QWidget& window) {
 
 class TPlaceWhenShown : public QObject {
   public:
-    TPlaceWhenShown(QWidget& window, QPoint position) : QObject(&window), window_(window), position_(position) {}
+    TPlaceWhenShown(QWidget& window, QPoint position)
+        : QObject(&window), window_(window), position_(position) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

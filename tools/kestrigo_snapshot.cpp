@@ -19,13 +19,13 @@
 #include <vector>
 
 #include "app/Unit1.h"
-#include "core/version.h"
 #include "app/messagebox.h"
 #include "app/qtjapanese.h"
 #include "app/speedtablemodel.h"
 #include "chart/axis.h"
 #include "chart/chart.h"
 #include "chart/series.h"
+#include "core/version.h"
 #include "tools/replay/useractions.h"
 
 namespace {
@@ -79,8 +79,8 @@ QByteArray* OutputPath(TOptions& options, const QString& option) {
 }
 
 bool IsAction(const QString& option) {
-    return option == QLatin1String("--type") || option == QLatin1String("--paste") || option == QLatin1String("--pick") ||
-           option == QLatin1String("--tab");
+    return option == QLatin1String("--type") || option == QLatin1String("--paste") ||
+           option == QLatin1String("--pick") || option == QLatin1String("--tab");
 }
 
 // The arguments as main received them (after Qt took its own); texts are read in the locale's encoding.
@@ -207,12 +207,11 @@ QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
             {"recalculations", form.Recalculations()},
             {"series", SeriesState(*form.Chart1)},
             {"chart", ChartState(*form.Chart1)},
-            {"window",
-             QJsonObject{{"title", form.windowTitle()},
-                         {"x", form.x()},
-                         {"y", form.y()},
-                         {"width", form.width()},
-                         {"height", form.height()}}}};
+            {"window", QJsonObject{{"title", form.windowTitle()},
+                                   {"x", form.x()},
+                                   {"y", form.y()},
+                                   {"width", form.width()},
+                                   {"height", form.height()}}}};
 }
 
 // The chart's buffer as last painted; a chart whose tab was never shown is rendered as it would paint.

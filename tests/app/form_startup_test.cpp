@@ -11,12 +11,12 @@
 #include <QTableView>
 #include <QToolButton>
 
-#include "core/catalogs.h"
-#include "core/numbertext.h"
 #include "app/speedtablemodel.h"
 #include "chart/chart.h"
 #include "chart/series.h"
 #include "chart/shape.h"
+#include "core/catalogs.h"
+#include "core/numbertext.h"
 #include "tests/app/formfixture.h"
 
 namespace {
@@ -154,7 +154,8 @@ TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
 
     // Tinted decimal fields, plain-white bevelled integer fields (without catalogs the primary ratio
     // is 0 and marked: a gear of 0 is no fault).
-    EXPECT_NE(form.E_RatioT1->palette().color(QPalette::Base), form.E_MaxRPM->palette().color(QPalette::Base));
+    EXPECT_NE(form.E_RatioT1->palette().color(QPalette::Base),
+              form.E_MaxRPM->palette().color(QPalette::Base));
     EXPECT_EQ(form.E_RatioT1->palette().color(QPalette::Base), form.E_Tire->palette().color(QPalette::Base));
 
     EXPECT_EQ(QFontInfo(form.font()).pixelSize(), 12);

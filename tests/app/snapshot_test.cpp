@@ -25,7 +25,8 @@ struct RunResult {
     QString Output;
 };
 
-RunResult RunTool(const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+RunResult RunTool(const QStringList& arguments,
+                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
                   const QString& program = kTool) {
     QProcess tool;
     tool.setProcessEnvironment(environment);
@@ -195,10 +196,11 @@ TEST_F(SnapshotTool, TheWindowMovesOntoAScreenTooSmallForItsPlace) {
     for (const auto& screen : screens) {
         QFile config(PathOf("screen.json"));
         ASSERT_TRUE(config.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        config.write(QJsonDocument(QJsonObject{{"screens", QJsonArray{QJsonObject{{"name", "small"},
-                                                                                   {"width", screen.Width},
-                                                                                   {"height", screen.Height}}}}})
-                         .toJson());
+        config.write(
+            QJsonDocument(QJsonObject{{"screens", QJsonArray{QJsonObject{{"name", "small"},
+                                                                         {"width", screen.Width},
+                                                                         {"height", screen.Height}}}}})
+                .toJson());
         config.close();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());

@@ -31,11 +31,14 @@ TEST(Calc, PrintsTheWorkedExample) {
 
 TEST(Calc, FullWidthInputsReadAsTheirAsciiForms) {
     // As a Japanese input method types them: digits, full stop, minus, and the ideographic space.
-    const auto run = RunCalc("'１０' ６ ８ ３ １５ ４５ '\u3000６００\u3000' ２．５ １．８ １．４ １．１５ １ ０");
+    const auto run =
+        RunCalc("'１０' ６ ８ ３ １５ ４５ '\u3000６００\u3000' ２．５ １．８ １．４ １．１５ １ ０");
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Output, RunCalc(kWorked).Output);
-    EXPECT_TRUE(kcalc_test::Has(RunCalc("--format tsv ９ ６ ８ ３ １５ ４５ ６００ ２．５ ０ ０ ０ ０ ０").Output, "\n9000\t45.2\t"));
-    EXPECT_TRUE(kcalc_test::Has(RunCalc("－１ ６ ８ ３ １５ ４５ ６００ ２．５ ０ ０ ０ ０ ０").Output, "\"RowCount\": 1,"));
+    EXPECT_TRUE(kcalc_test::Has(
+        RunCalc("--format tsv ９ ６ ８ ３ １５ ４５ ６００ ２．５ ０ ０ ０ ０ ０").Output, "\n9000\t45.2\t"));
+    EXPECT_TRUE(kcalc_test::Has(RunCalc("－１ ６ ８ ３ １５ ４５ ６００ ２．５ ０ ０ ０ ０ ０").Output,
+                                "\"RowCount\": 1,"));
 }
 
 TEST(Calc, SeparatorRowsAndFailedInputs) {

@@ -14,9 +14,9 @@ TEST(FullWidth, DigitsSignsSeparatorsAndTheIdeographicSpaceBecomeAscii) {
         {"－２．５", "-2.5"},
         {"＋１，５", "+1,5"},
         {"\u3000１\u3000", " 1 "},
-        {"ｘ１０／２", "ｘ10／2"},       // other full-width letters and signs stay
+        {"ｘ１０／２", "ｘ10／2"},          // other full-width letters and signs stay
         {"タイヤ６５０mm", "タイヤ650mm"},  // so do other characters around them
-        {"\xEF\xBC", "\xEF\xBC"},         // a cut sequence passes unchanged
+        {"\xEF\xBC", "\xEF\xBC"},           // a cut sequence passes unchanged
         {"", ""}};
     for (const auto& [typed, read] : cases) EXPECT_EQ(ToHalfWidth(typed), read) << typed;
     EXPECT_EQ(HalfWidthOf(U'９'), U'9');
@@ -45,7 +45,8 @@ TEST(InputFields, EachFieldIsCheckedByItsOwnRule) {
         {ifRatioT1 + 5, "0", TFieldFault::ffNone},  // no such gear
         {ifRatioT1 + 2, "1,5", TFieldFault::ffNotNumber},
     };
-    for (const auto& c : cases) EXPECT_EQ(CheckInputField(c.Field, c.Text, '.'), c.Fault) << c.Field << c.Text;
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckInputField(c.Field, c.Text, '.'), c.Fault) << c.Field << c.Text;
     EXPECT_EQ(CheckInputField(ifRatioT1 + 2, "1,5", ','), TFieldFault::ffNone);
 }
 

@@ -10,7 +10,8 @@ namespace kcalc {
 // Full-width digits and signs, as a Japanese input method types them, read as the window reads them.
 kgr::TGearingInputs ToInputs(const std::vector<std::string>& texts) {
     std::vector<std::string> half(texts.size());
-    std::transform(texts.begin(), texts.end(), half.begin(), [](const std::string& t) { return kgr::ToHalfWidth(t); });
+    std::transform(texts.begin(), texts.end(), half.begin(),
+                   [](const std::string& t) { return kgr::ToHalfWidth(t); });
     kgr::TGearingInputs in{half[0], half[1], half[2], half[3], half[4], half[5], half[6], {}};
     std::copy(half.begin() + 7, half.end(), in.RatioT.begin());
     return in;

@@ -8,7 +8,8 @@
 
 namespace {
 
-void PressKey(QWidget& target, int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+void PressKey(QWidget& target, int key, const QString& text,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(&target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);

@@ -21,12 +21,22 @@ void PasteInto(QLineEdit& field, QClipboard::Mode mode) {
     if (!field.isReadOnly()) field.insert(PastedFieldText(QGuiApplication::clipboard()->text(mode)));
 }
 
+// The standard menu's paste entry: named so from Qt 6.5 on, before that known by its shortcut.
+QAction* PasteEntry(const QMenu& menu) {
+    const QString shortcut =
+        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* action : menu.actions())
+        if (action->objectName() == QLatin1String("edit-paste") || action->text().endsWith(shortcut))
+            return action;
+    return nullptr;
+}
+
 // The standard context menu, its paste entry trimming as Ctrl+V does.
 void ShowContextMenu(QLineEdit& field, const QContextMenuEvent& event) {
     QMenu* menu = field.createStandardContextMenu();
     if (!menu) return;
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+    if (QAction* paste = PasteEntry(*menu)) {
         QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
         QObject::connect(paste, &QAction::triggered, &field,
                          [&field] { PasteInto(field, QClipboard::Clipboard); });

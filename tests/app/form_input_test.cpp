@@ -1,8 +1,13 @@
 // The input fields meet the user halfway: full-width digits as the Japanese input method types them,
 // pasted spreadsheet cells, and marks on the fields whose text cannot be read.
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <algorithm>
 
 #include "app/fieldinput.h"
 #include "app/fieldmarks.h"
@@ -65,6 +70,21 @@ TEST_F(FormInputTest, APasteTakesTheFirstNonBlankLineTrimmedWhileTypedBlanksStay
     EXPECT_TRUE(form_->GridModel().Result().Drawn);
     PasteAsUser(tire, QStringLiteral("\t６００\n"));
     EXPECT_EQ(tire.text(), "600");
+    // The context menu's paste entry trims the same way.
+    QGuiApplication::clipboard()->setText(QStringLiteral("5\r\n"));
+    tire.selectAll();
+    QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, {5, 5}, tire.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&tire, &menuRequest);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> entries = menu->actions();
+    const auto paste = std::find_if(entries.begin(), entries.end(), [](QAction* a) {
+        return a->text().endsWith(QStringLiteral("\tCtrl+V"));
+    });
+    ASSERT_NE(paste, entries.end());
+    (*paste)->trigger();
+    menu->close();
+    EXPECT_EQ(tire.text(), "5");
 
     TypeAsUser(tire, QStringLiteral(" 650 "));  // typed blanks are the parse rules' business
     EXPECT_EQ(tire.text(), " 650 ");

@@ -18,6 +18,8 @@
 #include <string>
 
 #include "app/chartcopy.h"
+#include "app/fieldinput.h"
+#include "app/fieldmarks.h"
 #include "app/gearchart.h"
 #include "app/messagebox.h"
 #include "app/panelwidgets.h"
@@ -26,6 +28,8 @@
 #include "app/settingmemorypanel.h"
 #include "app/speedtablemodel.h"
 #include "app/tablecopy.h"
+#include "app/tableselection.h"
+#include "app/windowplacement.h"
 #include "chart/chart.h"
 #include "chart/colors.h"
 #include "chart/component.h"
@@ -178,7 +182,7 @@ TForm1::TForm1(IMessageDialogs* messages, QString catalogDirectory, QWidget* par
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
     setAutoFillBackground(true);
-    move(273, 107);
+    KeepOnScreen(*this, {273, 107});
     setFixedSize(620, 460);
 
     CreateWindowControls();
@@ -244,7 +248,8 @@ void TForm1::CreateStringGrid() {
     StringGrid1->setGeometry(0, 0, 477, 277);
     StringGrid1->setModel(gridModel_);
     ApplyStringGridLook(*StringGrid1);
-    AddTableCopy(*StringGrid1, *gridModel_);
+    AddSpreadsheetSelection(*StringGrid1);
+    AddTableCopy(*StringGrid1, *gridModel_, catalogs_.Messages);
     // Where it stood when built with the window: next after the tabs.
     QWidget::setTabOrder(PageControl1->tabBar(), StringGrid1);
     StringGrid1->show();
@@ -363,6 +368,10 @@ void TForm1::ConnectHandlers() {
         const auto handler = entry.second;
         connect(field, &QLineEdit::textChanged, this, [this, field, handler] { (this->*handler)(field); });
     }
+    std::vector<QLineEdit*> inTableOrder;
+    for (QLineEdit* TForm1::*field : kTableFields) inTableOrder.push_back(this->*field);
+    for (QLineEdit* field : inTableOrder) AddFieldInput(*field);
+    fieldMarks_ = std::make_unique<TFieldMarks>(std::move(inTableOrder));
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(SpeedButton2); });
 }
 
@@ -384,6 +393,7 @@ void TForm1::Recalculate() {
     ++recalculations_;
     kgr::TInputTexts texts;
     for (size_t i = 0; i < texts.size(); ++i) texts[i] = (this->*kTableFields[i])->text().toStdString();
+    fieldMarks_->Update(texts, catalogs_.DecimalSeparator);
     gridModel_->SetResult(kgr::ComputeGearing(kgr::ToGearingInputs(texts), catalogs_.DecimalSeparator));
     ShowOnChart(gridModel_->Result());
 }

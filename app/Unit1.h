@@ -22,6 +22,7 @@ class QToolButton;
 class IMessageDialogs;
 class TChart;
 class TComponent;
+class TFieldMarks;
 class TPresetList;
 class TSettingMemoryPanel;
 class TSpeedTableModel;
@@ -142,6 +143,7 @@ class TForm1 : public QWidget {
     std::unique_ptr<TPresetList> tireList_;
     std::unique_ptr<TSettingMemoryPanel> memoryPanel_;
     TSpeedTableModel* gridModel_ = nullptr;
+    std::unique_ptr<TFieldMarks> fieldMarks_;  // the fields that say what is wrong
     std::vector<QLineEdit*> inputFields_;
     int recalculations_ = 0;
 };

@@ -3,9 +3,12 @@
 
 #include "app/Unit1.h"
 #include "app/qtjapanese.h"
+#include "app/startoptions.h"
 #include "core/version.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = RunWithoutWindow({argv, argv + argc}, CurrentDisplayEnvironment()))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(KESTRIGO_APP_NAME));
     QApplication::setApplicationVersion(QString::fromLatin1(kgr::KestrigoVersion));

@@ -26,7 +26,10 @@ bool IsTextRole(int role) {
 QVariant TPresetItemModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
     const auto row = static_cast<std::size_t>(index.row());
-    return IsTextRole(role) ? QVariant(QString::fromStdString(texts_[row])) : otherRoles_[row].value(role);
+    // An entry's tooltip is its full name, which a narrow list elides.
+    if (IsTextRole(role) || (role == Qt::ToolTipRole && !otherRoles_[row].contains(role)))
+        return QString::fromStdString(texts_[row]);
+    return otherRoles_[row].value(role);
 }
 
 bool TPresetItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {

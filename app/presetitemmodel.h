@@ -15,8 +15,8 @@ class TPresetItemModel : public QAbstractListModel {
     void Append(std::vector<std::string> texts);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    // The text for the display and edit roles; other roles hold what was set for them, as in
-    // QComboBox's own model (setItemData works as before).
+    // The text for the display and edit roles, and for the tooltip role unless one was set; other
+    // roles hold what was set for them, as in QComboBox's own model (setItemData works as before).
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     // What QComboBox's own addItem, insertItem, removeItem and clear need.

@@ -51,7 +51,25 @@ TPresetListBox::TPresetListBox(QWidget* parent) : QComboBox(parent) {
 void TPresetListBox::showPopup() {
     if (!rowLookGiven_) {
         setItemDelegate(new TFixedRowDelegate(this));
+        view()->setTextElideMode(Qt::ElideRight);
         rowLookGiven_ = true;
     }
     QComboBox::showPopup();
+}
+
+// As QComboBox paints itself, with the name elided where the style would cut it off.
+void TPresetListBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    // The label is drawn one pixel inside the edit field on either side.
+    const int room =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width() - 2;
+    // Fractional advances can make a name that fits to the pixel count as too long: only a name wider
+    // than the room in whole pixels is elided.
+    if (option.fontMetrics.horizontalAdvance(option.currentText) > room)
+        option.currentText = option.fontMetrics.elidedText(option.currentText, Qt::ElideRight, room);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }

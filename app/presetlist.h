@@ -34,11 +34,15 @@ class TPresetList : public kgr::IPresetList {
 };
 
 // A pick-only drop-down list with rows 12 pixels high. The rows get their look when the list first
-// opens: giving it earlier would build the popup of every list while the window starts.
+// opens: giving it earlier would build the popup of every list while the window starts. A name too
+// long for the list ends in "…", closed and open.
 class TPresetListBox : public QComboBox {
   public:
     explicit TPresetListBox(QWidget* parent = nullptr);
     void showPopup() override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     bool rowLookGiven_ = false;

@@ -66,14 +66,12 @@ QVariant TSpeedTableModel::headerData(int section, Qt::Orientation orientation, 
 
 Qt::ItemFlags TSpeedTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    // Fixed cells cannot be selected; no cell can be edited.
-    return index.column() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // The rpm column is selected with its row (a copy carries it); no cell can be edited.
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 void ApplyStringGridLook(QTableView& grid) {
     grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid.setSelectionMode(QAbstractItemView::SingleSelection);
-    grid.setSelectionBehavior(QAbstractItemView::SelectItems);
     grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);

@@ -36,5 +36,5 @@ class TSpeedTableModel : public QAbstractTableModel {
 };
 
 // The string grid's look: cells 64 x 16 with one-pixel lines, fixed cells in silver, a vertical
-// scroll bar only, one selected cell at a time, no editing, no resizing.
+// scroll bar only, no editing, no resizing. How it selects is tableselection.h's.
 void ApplyStringGridLook(QTableView& grid);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 
 #include "core/inputfields.h"
 #include "core/numbertext.h"
@@ -15,11 +14,15 @@ namespace {
 // less 1): a value whose product would leave that range counts as unparsable.
 constexpr std::int32_t kMaxThousands = std::numeric_limits<std::int32_t>::max() / 1000;
 
-std::optional<std::int32_t> ParseThousands(const std::string& text) {
+}  // namespace
+
+std::optional<std::int32_t> ParseThousands(std::string_view text) {
     const auto value = ParseInteger(text);
     if (!value || *value > kMaxThousands || *value < -kMaxThousands) return std::nullopt;
     return value;
 }
+
+namespace {
 
 std::optional<double> ParseField(const TInputField& field, const std::string& text, char separator) {
     if (field.Kind == TFieldKind::fkNumber) return ParseFloat(text, separator);

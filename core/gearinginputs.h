@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kgr {
 
@@ -43,6 +45,9 @@ struct TInputsParse {
 
     bool Ok() const { return FailedField < 0; }
 };
+
+// A whole number of thousands of rpm: the integer syntax, within 32 bits once multiplied by 1000.
+std::optional<std::int32_t> ParseThousands(std::string_view text);
 
 // Parses the texts (numbers use decimalSeparator). Engine speeds must stay within 32 bits once
 // multiplied by 1000, otherwise the field counts as unparsable.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/numbertext.h"
+
 namespace kgr {
 
 TGearingInputs ToGearingInputs(std::span<const std::string> texts) {
@@ -17,6 +19,15 @@ TInputTexts ToInputTexts(const TGearingInputs& in) {
     TInputTexts t{in.MaxRpm, in.PBLow, in.PBHigh, in.Ratio1, in.Ratio2drv, in.Ratio2drvn, in.Tire};
     std::copy(in.RatioT.begin(), in.RatioT.end(), t.begin() + ifRatioT1);
     return t;
+}
+
+TFieldFault CheckInputField(int field, const std::string& text, char separator) {
+    if (InputFields[static_cast<std::size_t>(field)].Kind == TFieldKind::fkThousands)
+        return ParseThousands(text) ? TFieldFault::ffNone : TFieldFault::ffNotThousands;
+    const auto value = ParseFloat(text, separator);
+    if (!value) return TFieldFault::ffNotNumber;
+    const bool divides = field == ifRatio1 || field == ifRatio2drv || field == ifRatio2drvn;
+    return divides && *value == 0 ? TFieldFault::ffZero : TFieldFault::ffNone;
 }
 
 }  // namespace kgr

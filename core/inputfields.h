@@ -45,6 +45,18 @@ inline constexpr std::array<const char*, GearCount> GearNames = {"1st", "2nd", "
 
 using TInputTexts = std::array<std::string, GearingInputCount>;
 
+// What is wrong with one field's text, if anything.
+enum class TFieldFault {
+    ffNone,
+    ffNotThousands,  // not a whole number of thousands of rpm (fkThousands)
+    ffNotNumber,     // not a decimal number (fkNumber)
+    ffZero           // a primary ratio, drive or driven value of 0: nothing can be drawn
+};
+
+// Checks the text of field `field` (input table order) by the rule of its kind, the same rule the
+// computation reads it by; numbers use decimalSeparator.
+TFieldFault CheckInputField(int field, const std::string& text, char decimalSeparator);
+
 // The texts in input table order (fields beyond the end of `texts` are empty), and back.
 TGearingInputs ToGearingInputs(std::span<const std::string> texts);
 TInputTexts ToInputTexts(const TGearingInputs& inputs);

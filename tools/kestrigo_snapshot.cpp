@@ -38,9 +38,10 @@ constexpr int kExitFailure = 1;
 constexpr int kStateRows = 100;
 
 const char* const kUsage =
-    "usage: kestrigo-snapshot [--type FIELD=TEXT] [--pick LIST=INDEX] [--tab table|chart]\n"
-    "                         [--select ListBox1=INDEX] [--answer yes|no] [--click BUTTON]...\n"
-    "                         [--png FILE] [--chart-png FILE] [--state FILE] [--scale R]\n"
+    "usage: kestrigo-snapshot [--type FIELD=TEXT] [--paste FIELD=TEXT] [--pick LIST=INDEX]\n"
+    "                         [--tab table|chart] [--select ListBox1=INDEX] [--answer yes|no]\n"
+    "                         [--click BUTTON]... [--png FILE] [--chart-png FILE] [--state FILE]\n"
+    "                         [--scale R]\n"
     "       kestrigo-snapshot --version\n"
     "  Actions run in the order given. FIELD is an input field (E_Ratio1, E_MaxRPM, ...) or the\n"
     "  memory's title Edit1, LIST a preset list (C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn,\n"
@@ -51,7 +52,7 @@ const char* const kUsage =
     "large).\n";
 
 struct TAction {
-    QString Option;  // --type, --pick, --tab, --select, --click or --answer
+    QString Option;  // --type, --paste, --pick, --tab, --select, --click or --answer
     QString Name;
     QString Value;
 };
@@ -101,7 +102,8 @@ void ApplyScale(int argc, char** argv) {
 }
 
 bool IsAction(const QString& option) {
-    return option == QLatin1String("--type") || option == QLatin1String("--pick") ||
+    return option == QLatin1String("--type") || option == QLatin1String("--paste") ||
+           option == QLatin1String("--pick") ||
            option == QLatin1String("--tab") || option == QLatin1String("--select") ||
            option == QLatin1String("--click") || option == QLatin1String("--answer");
 }
@@ -204,6 +206,8 @@ void Apply(TForm1& form, TMessageRecorder& messages, const TAction& action) {
         messages.Answer = action.Name == QLatin1String("yes");
     } else if (action.Option == QLatin1String("--type")) {
         TypeAsUser(*FieldNamed(form, action.Name), action.Value);
+    } else if (action.Option == QLatin1String("--paste")) {
+        PasteAsUser(*FieldNamed(form, action.Name), action.Value);
     } else if (action.Option == QLatin1String("--pick")) {
         QComboBox* list = ListNamed(form, action.Name);
         bool ok = false;
@@ -271,7 +275,11 @@ QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
     QJsonArray messageList;
     for (const std::string& text : messages.Messages) messageList.append(QString::fromStdString(text));
     QJsonObject fields;
-    for (const QLineEdit* field : form.InputFields()) fields.insert(field->objectName(), field->text());
+    QJsonObject invalidFields;  // a marked field's tooltip says what it expects
+    for (const QLineEdit* field : form.InputFields()) {
+        fields.insert(field->objectName(), field->text());
+        if (!field->toolTip().isEmpty()) invalidFields.insert(field->objectName(), field->toolTip());
+    }
     QJsonObject lists;
     for (const QComboBox* list : form.PresetLists()) {
         QJsonArray items;
@@ -280,14 +288,18 @@ QJsonObject State(const TForm1& form, const TMessageRecorder& messages) {
     }
     return {{"messages", messageList},
             {"fields", fields},
+            {"invalidFields", invalidFields},
             {"lists", lists},
             {"grid", GridState(form.GridModel())},
             {"recalculations", form.Recalculations()},
             {"series", SeriesState(*form.Chart1)},
             {"chart", ChartState(*form.Chart1)},
             {"memory", MemoryState(form)},
-            {"window",
-             QJsonObject{{"title", form.windowTitle()}, {"width", form.width()}, {"height", form.height()}}}};
+            {"window", QJsonObject{{"title", form.windowTitle()},
+                                   {"x", form.x()},
+                                   {"y", form.y()},
+                                   {"width", form.width()},
+                                   {"height", form.height()}}}};
 }
 
 // The chart's buffer as last painted; a chart whose tab was never shown is rendered as it would paint.
@@ -350,7 +362,9 @@ int Run(const TOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Always headless; an offscreen platform given with its options (a screen size) is kept.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ApplyScale(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("K.G.R."));

@@ -89,7 +89,7 @@ class FormCopyTest : public FormTest {
         QTest::keyClick(&Grid(), Qt::Key_C, Qt::ControlModifier);
     }
 
-    // Selects model cells (row, column) as a program may; the user picks one cell at a time.
+    // Selects model cells (row, column) as Ctrl+clicks do.
     void Select(std::initializer_list<std::pair<int, int>> cells) {
         QItemSelectionModel& selection = *Grid().selectionModel();
         selection.clearSelection();
@@ -99,10 +99,11 @@ class FormCopyTest : public FormTest {
 };
 
 // 8000 and 10000 rpm with the test catalogs' defaults (primary 3, 15/45, tyre 599.8 mm, no 6th gear),
-// worked by hand.
-const QString kHeader = QStringLiteral("\t1st\t2nd\t3rd\t4th\t5th\t6th");
-const QString k8000 = QStringLiteral("8000rpm\t40.2\t55.8\t71.8\t87.4\t100.5\t0.0");
-const QString k10000 = QStringLiteral("10000rpm\t50.2\t69.8\t89.7\t109.2\t125.6\t0.0");
+// worked by hand; the rpm column as kestrigo-calc --format tsv writes it.
+const QString kHeader = QStringLiteral("rpm\t1st\t2nd\t3rd\t4th\t5th\t6th");
+const QString k8000 = QStringLiteral("8000\t40.2\t55.8\t71.8\t87.4\t100.5\t0.0");
+const QString k9000 = QStringLiteral("9000\t45.2\t62.8\t80.8\t98.3\t113.1\t0.0");
+const QString k10000 = QStringLiteral("10000\t50.2\t69.8\t89.7\t109.2\t125.6\t0.0");
 
 TEST_F(FormCopyTest, TheTableMenuCopiesTheWholeTableWithHeaderRowAndRpmColumn) {
     Select({{8, 1}, {9, 2}});  // the menu ignores the selection
@@ -110,15 +111,16 @@ TEST_F(FormCopyTest, TheTableMenuCopiesTheWholeTableWithHeaderRowAndRpmColumn) {
     const QStringList lines = ClipboardLines();
     ASSERT_EQ(lines.size(), 12);
     EXPECT_EQ(lines[0], kHeader);
-    EXPECT_EQ(lines[1], QStringLiteral("0rpm\t0.0\t0.0\t0.0\t0.0\t0.0\t0.0"));
+    EXPECT_EQ(lines[1], QStringLiteral("0\t0.0\t0.0\t0.0\t0.0\t0.0\t0.0"));
     EXPECT_EQ(lines[9], k8000);
     EXPECT_EQ(lines[11], k10000);
-    // Every cell as the grid shows it, only without the padding blanks of "%4.1f".
+    // Every speed as the grid shows it, only without the padding blanks of "%4.1f".
     const TSpeedTableModel& model = form_->GridModel();
-    for (int row = 0; row < lines.size(); ++row) {
+    for (int row = 1; row < lines.size(); ++row) {
         const QStringList fields = lines[row].split(QLatin1Char('\t'));
         ASSERT_EQ(fields.size(), 7) << row;
-        for (int col = 0; col < 7; ++col) {
+        EXPECT_EQ(fields[0], QString::number((row - 1) * 1000));
+        for (int col = 1; col < 7; ++col) {
             EXPECT_EQ(fields[col], model.Cells(col, row).trimmed()) << col << "," << row;
             EXPECT_FALSE(fields[col].contains(QLatin1Char(' '))) << col << "," << row;
         }
@@ -126,7 +128,7 @@ TEST_F(FormCopyTest, TheTableMenuCopiesTheWholeTableWithHeaderRowAndRpmColumn) {
 
     TypeAsUser(*form_->E_Ratio1, QStringLiteral("x"));  // a failed input: its speeds are empty fields
     ChooseFromMenu(Grid(), QStringLiteral("表をコピー"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), kHeader + QStringLiteral("\n0rpm\t\t\t\t\t\t\n"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), kHeader + QStringLiteral("\n0\t\t\t\t\t\t\n"));
 }
 
 TEST_F(FormCopyTest, TheTableMenuOpensWhereverTheTableIsRightClicked) {
@@ -149,17 +151,57 @@ TEST_F(FormCopyTest, TheTableMenuOpensWhereverTheTableIsRightClicked) {
     }
 }
 
-TEST_F(FormCopyTest, CtrlCWithOneCellOrNoneSelectedCopiesTheWholeTable) {
+TEST_F(FormCopyTest, CtrlCCopiesTheWholeTableWithNothingSelectedAndOneCellWithOne) {
     PressCtrlC();
     const QString none = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(none.startsWith(kHeader + QLatin1Char('\n')));
     EXPECT_EQ(none.count(QLatin1Char('\n')), 12);
 
-    QGuiApplication::clipboard()->clear();
     Grid().setCurrentIndex(Grid().model()->index(8, 1));  // as a click on the cell does
     ASSERT_EQ(Grid().selectionModel()->selection().size(), 1);
     PressCtrlC();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), none);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "40.2\n");
+}
+
+TEST_F(FormCopyTest, RangesRowsColumnsAndAllAreSelectedAsInASpreadsheetAndCopiedExactly) {
+    QTableView& grid = Grid();
+    QApplication::processEvents();
+    const auto cellCentre = [&](int row, int col) {
+        return grid.visualRect(grid.model()->index(row, col)).center();
+    };
+    const auto copied = [&] {
+        PressCtrlC();
+        return QGuiApplication::clipboard()->text();
+    };
+    // A click, then a Shift+click: the range between them; Shift+Down extends it by a row.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(8, 1));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(9, 2));
+    EXPECT_EQ(copied(), "40.2\t55.8\n45.2\t62.8\n");
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(copied(), "40.2\t55.8\n45.2\t62.8\n50.2\t69.8\n");
+
+    // The rpm column selects rows, Shift extends them, Ctrl adds cells: the rest stays empty.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(8, 0));
+    EXPECT_EQ(copied(), k8000 + QLatin1Char('\n'));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(10, 0));
+    EXPECT_EQ(copied(), QStringList({k8000, k9000, k10000, {}}).join(QLatin1Char('\n')));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(9, 5));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, cellCentre(10, 6));
+    EXPECT_EQ(copied(), "113.1\t\n\t0.0\n");
+
+    // A gear name selects its column, header included; Ctrl+A all, as "表をコピー" copies it.
+    QHeaderView& header = *grid.horizontalHeader();
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(header.sectionViewportPosition(2) + 10, 8));
+    const QStringList column = copied().split(QLatin1Char('\n'));
+    ASSERT_EQ(column.size(), 13);
+    EXPECT_EQ(column[0], "2nd");
+    EXPECT_EQ(column[9], "55.8");
+    QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
+    const QString all = copied();
+    ChooseFromMenu(grid, QStringLiteral("表をコピー"));
+    EXPECT_EQ(all, QGuiApplication::clipboard()->text());
+    EXPECT_TRUE(messages_.Messages.empty());
 }
 
 TEST_F(FormCopyTest, CtrlCCopiesSeveralSelectedCellsWithinTheirBoundingRectangle) {
@@ -172,7 +214,7 @@ TEST_F(FormCopyTest, CtrlCCopiesSeveralSelectedCellsWithinTheirBoundingRectangle
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("100.5\t\n\t\n\t0.0\n"));
 }
 
-TEST_F(FormCopyTest, TheLargestTableCopiesItsFirstLinesOnly) {
+TEST_F(FormCopyTest, TheLargestTableCopiesItsFirstLinesOnlyAndSaysSo) {
     TypeAsUser(*form_->E_MaxRPM, QStringLiteral("2147483"));
     ASSERT_EQ(form_->GridModel().RowCount(), 2147485);
     ChooseFromMenu(Grid(), QStringLiteral("表をコピー"));
@@ -180,17 +222,21 @@ TEST_F(FormCopyTest, TheLargestTableCopiesItsFirstLinesOnly) {
     ASSERT_EQ(lines.size(), MaxCopiedLines);
     EXPECT_EQ(lines.front(), kHeader);
     EXPECT_EQ(lines[9], k8000);
-    EXPECT_TRUE(lines.back().startsWith(QStringLiteral("99998000rpm\t")));
+    EXPECT_TRUE(lines.back().startsWith(QStringLiteral("99998000\t")));
+    ASSERT_EQ(messages_.Messages.size(), 1u);
+    EXPECT_EQ(messages_.Messages[0], "表が長いため、先頭の 100,000 行だけをコピーしました");
 
-    // A selection of every speed cell is bounded the same way.
+    // A selection of every speed cell (whole columns: their names come along) is bounded the same way.
     const QAbstractItemModel& model = *Grid().model();
     Grid().selectionModel()->select(QItemSelection(model.index(0, 1), model.index(model.rowCount() - 1, 6)),
                                     QItemSelectionModel::ClearAndSelect);
     PressCtrlC();
     lines = ClipboardLines();
     ASSERT_EQ(lines.size(), MaxCopiedLines);
-    EXPECT_EQ(lines[8], k8000.section(QLatin1Char('\t'), 1));
+    EXPECT_EQ(lines[0], kHeader.section(QLatin1Char('\t'), 1));
+    EXPECT_EQ(lines[9], k8000.section(QLatin1Char('\t'), 1));
     EXPECT_EQ(lines.back().count(QLatin1Char('\t')), 5);
+    EXPECT_EQ(messages_.Messages.size(), 2u);
 }
 
 TEST_F(FormCopyTest, TheChartMenuCopiesTheImageTheChartShowsEvenFromTheHiddenTab) {

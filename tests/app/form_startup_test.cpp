@@ -151,9 +151,11 @@ TEST_F(FormTest, WindowAndControlsSitWhereTheFormDescriptionPutsThem) {
     EXPECT_EQ(form.Label14->width(), 188);
     EXPECT_EQ(form.Label14->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
 
-    // Tinted decimal fields, plain-white bevelled integer fields.
-    EXPECT_NE(form.E_Ratio1->palette().color(QPalette::Base), form.E_MaxRPM->palette().color(QPalette::Base));
-    EXPECT_EQ(form.E_Ratio1->palette().color(QPalette::Base), form.E_Tire->palette().color(QPalette::Base));
+    // Tinted decimal fields, plain-white bevelled integer fields (without catalogs the primary ratio
+    // is 0 and marked: a gear of 0 is no fault).
+    EXPECT_NE(form.E_RatioT1->palette().color(QPalette::Base),
+              form.E_MaxRPM->palette().color(QPalette::Base));
+    EXPECT_EQ(form.E_RatioT1->palette().color(QPalette::Base), form.E_Tire->palette().color(QPalette::Base));
 
     EXPECT_EQ(QFontInfo(form.font()).pixelSize(), 12);
 }
@@ -222,7 +224,7 @@ TEST_F(FormTest, StringGridLooksLikeAFixedCellGrid) {
     EXPECT_EQ(grid.horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(grid.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(grid.selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(grid.selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_TRUE(grid.verticalHeader()->isHidden());
 }

@@ -17,6 +17,7 @@
 namespace {
 
 const QString kTool = QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo-snapshot");
+const QString kProgram = QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo");
 
 struct RunResult {
     int ExitCode = -1;
@@ -24,15 +25,19 @@ struct RunResult {
     QString Output;
 };
 
-// `dataHome` is the user data folder the tool gets (the test's own when empty).
-RunResult RunTool(const QStringList& arguments, const QString& dataHome = {}) {
+// The test's environment with `dataHome` as the user data folder.
+QProcessEnvironment WithDataHome(const QString& dataHome) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    return environment;
+}
+
+RunResult RunTool(const QStringList& arguments,
+                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                  const QString& program = kTool) {
     QProcess tool;
-    if (!dataHome.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-        tool.setProcessEnvironment(environment);
-    }
-    tool.start(kTool, arguments);
+    tool.setProcessEnvironment(environment);
+    tool.start(program, arguments);
     if (!tool.waitForFinished(60000)) {
         tool.kill();
         tool.waitForFinished(5000);
@@ -65,7 +70,7 @@ TEST_F(SnapshotTool, ReplaysTheSettingMemoryPanelAndReportsIt) {
                  "--type",   "Edit1=二",    "--click", "Button2",           "--type",   "E_MaxRPM=9",
                  "--select", "ListBox1=0",  "--click", "Button3",           "--answer", "no",
                  "--click",  "Button4",     "--state", PathOf("state.json")},
-                dataHome);
+                WithDataHome(dataHome));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     QJsonObject state = ReadJson(PathOf("state.json"));
     EXPECT_EQ(state["fields"].toObject()["E_MaxRPM"].toString(), "12");
@@ -77,13 +82,13 @@ TEST_F(SnapshotTool, ReplaysTheSettingMemoryPanelAndReportsIt) {
 
     // The next run lists what the first stored; "はい" deletes.
     run =
-        RunTool({"--select", "ListBox1=1", "--click", "Button4", "--state", PathOf("state.json")}, dataHome);
+        RunTool({"--select", "ListBox1=1", "--click", "Button4", "--state", PathOf("state.json")}, WithDataHome(dataHome));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     state = ReadJson(PathOf("state.json"));
     EXPECT_EQ(state["memory"].toObject()["titles"].toArray(), QJsonArray{"峠 = [1]"});
     EXPECT_EQ(state["memory"].toObject()["selected"].toInt(), -1);
-    EXPECT_EQ(RunTool({"--select", "ListBox1=5"}, dataHome).ExitCode, 2);
-    EXPECT_EQ(RunTool({"--click", "Button9"}, dataHome).ExitCode, 2);
+    EXPECT_EQ(RunTool({"--select", "ListBox1=5"}, WithDataHome(dataHome)).ExitCode, 2);
+    EXPECT_EQ(RunTool({"--click", "Button9"}, WithDataHome(dataHome)).ExitCode, 2);
 }
 
 TEST_F(SnapshotTool, WritesTheStateAfterTypingPickingAndSwitchingTabs) {
@@ -202,6 +207,64 @@ TEST_F(SnapshotTool, TypesEveryCharacterAsAUserWould) {
     const QJsonObject state = ReadJson(PathOf("state.json"));
     EXPECT_EQ(state["fields"].toObject()["E_Tire"].toString(), typed);
     EXPECT_EQ(state["grid"].toObject()["RowCount"].toInt(), 2);  // the tyre no longer parses
+}
+
+TEST_F(SnapshotTool, PastesThroughTheClipboardAndNamesTheMarkedFields) {
+    ASSERT_EQ(RunTool({"--paste", "E_Tire=６５０\r\n", "--type", "E_MaxRPM=1x", "--paste", "E_Ratio1=\t0\n",
+                       "--state", PathOf("state.json")})
+                  .ExitCode,
+              0);
+    QJsonObject state = ReadJson(PathOf("state.json"));
+    EXPECT_EQ(state["fields"].toObject()["E_Tire"].toString(), "650");
+    EXPECT_EQ(state["invalidFields"].toObject(),
+              QJsonObject({{"E_MaxRPM", "整数を入力してください（1,000 rpm 単位）"},
+                           {"E_Ratio1", "0 以外の値を入力してください"}}));
+    ASSERT_EQ(RunTool({"--state", PathOf("state.json")}).ExitCode, 0);
+    state = ReadJson(PathOf("state.json"));
+    EXPECT_TRUE(state["invalidFields"].isObject());
+    EXPECT_TRUE(state["invalidFields"].toObject().isEmpty());
+}
+
+TEST_F(SnapshotTool, TheWindowMovesOntoAScreenTooSmallForItsPlace) {
+    const struct {
+        int Width, Height, X, Y;
+    } screens[] = {{1280, 1024, 273, 107}, {853, 683, 229, 107}, {960, 510, 273, 46}, {600, 400, 0, 0}};
+    for (const auto& screen : screens) {
+        QFile config(PathOf("screen.json"));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        config.write(
+            QJsonDocument(QJsonObject{{"screens", QJsonArray{QJsonObject{{"name", "small"},
+                                                                         {"width", screen.Width},
+                                                                         {"height", screen.Height}}}}})
+                .toJson());
+        config.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+        ASSERT_EQ(RunTool({"--state", PathOf("state.json")}, environment).ExitCode, 0);
+        // The offscreen frame is two pixels wide on every side: 624 x 464 in all.
+        const QJsonObject window = ReadJson(PathOf("state.json"))["window"].toObject();
+        EXPECT_EQ(window["x"].toInt(), screen.X) << screen.Width;
+        EXPECT_EQ(window["y"].toInt(), screen.Y) << screen.Height;
+    }
+}
+
+TEST(Kestrigo, HelpAndVersionNeedNoDisplayAndWithoutOneTheWindowSaysSo) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    const RunResult help = RunTool({"--help"}, environment, kProgram);
+    EXPECT_EQ(help.ExitCode, 0) << help.Errors.toStdString();
+    EXPECT_TRUE(help.Output.startsWith("usage: kestrigo")) << help.Output.toStdString();
+    const RunResult version = RunTool({"--version"}, environment, kProgram);
+    EXPECT_EQ(version.ExitCode, 0);
+    EXPECT_TRUE(version.Output.startsWith("kestrigo ")) << version.Output.toStdString();
+    for (const QString& platform : {QString(), QStringLiteral("xcb")}) {
+        if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
+        const RunResult window = RunTool({"-style", "fusion"}, environment, kProgram);
+        EXPECT_EQ(window.ExitCode, 1);
+        EXPECT_EQ(window.Errors.count('\n'), 1) << window.Errors.toStdString();
+        EXPECT_TRUE(window.Errors.contains("no display")) << window.Errors.toStdString();
+        EXPECT_TRUE(window.Errors.contains("kestrigo-snapshot"));
+    }
 }
 
 TEST_F(SnapshotTool, AChartStateAfterTheChartWasShownCountsItsPaint) {

@@ -39,10 +39,10 @@ TEST(SpeedTableModel, GridRowZeroIsTheHeaderAndGridColumnZeroAFixedColumn) {
     EXPECT_EQ(model.data(model.index(8, 1)).toString(), "40.2");
     EXPECT_EQ(model.data(model.index(8, 6)).toString(), " 0.0");
 
-    // Fixed cells are silver and cannot be selected; no cell can be edited.
+    // Fixed cells are silver, yet selected with their row (a copy carries them); no cell can be edited.
     EXPECT_EQ(model.data(model.index(0, 0), Qt::BackgroundRole).value<QColor>(), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_FALSE(model.data(model.index(0, 1), Qt::BackgroundRole).isValid());
-    EXPECT_FALSE(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable);
+    EXPECT_TRUE(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable);
     EXPECT_TRUE(model.flags(model.index(0, 1)) & Qt::ItemIsSelectable);
     EXPECT_FALSE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
 }

@@ -29,6 +29,18 @@ TEST(Calc, PrintsTheWorkedExample) {
     EXPECT_NE(out.find("\"PowerBand\": [0, 5999, 125.66370614359172, 8000]}"), std::string::npos);
 }
 
+TEST(Calc, FullWidthInputsReadAsTheirAsciiForms) {
+    // As a Japanese input method types them: digits, full stop, minus, and the ideographic space.
+    const auto run =
+        RunCalc("'１０' ６ ８ ３ １５ ４５ '\u3000６００\u3000' ２．５ １．８ １．４ １．１５ １ ０");
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Output, RunCalc(kWorked).Output);
+    EXPECT_TRUE(kcalc_test::Has(
+        RunCalc("--format tsv ９ ６ ８ ３ １５ ４５ ６００ ２．５ ０ ０ ０ ０ ０").Output, "\n9000\t45.2\t"));
+    EXPECT_TRUE(kcalc_test::Has(RunCalc("－１ ６ ８ ３ １５ ４５ ６００ ２．５ ０ ０ ０ ０ ０").Output,
+                                "\"RowCount\": 1,"));
+}
+
 TEST(Calc, SeparatorRowsAndFailedInputs) {
     auto run = RunCalc("--decimal-separator , --rows 9:10 10 6 8 3 15 45 600 2,5 1,8 1,4 1,15 1 0");
     ASSERT_EQ(run.Status, 0);

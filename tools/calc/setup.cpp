@@ -1,14 +1,23 @@
 #include "tools/calc/setup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "core/fullwidth.h"
 #include "core/inputfields.h"
 #include "core/numbertext.h"
 #include "tools/calc/echo.h"
 #include "tools/calc/texts.h"
 
 namespace kcalc {
+
+kgr::TGearingInputs ToInputs(const std::vector<std::string>& texts) {
+    std::vector<std::string> half(texts.size());
+    std::transform(texts.begin(), texts.end(), half.begin(),
+                   [](const std::string& t) { return kgr::ToHalfWidth(t); });
+    return kgr::ToGearingInputs(half);
+}
 
 namespace {
 
@@ -19,7 +28,7 @@ constexpr double kMaxThousands = 2147483;
 std::string NotANumber(const std::vector<std::string>& texts, int field, char separator) {
     std::string message =
         std::string(Texts::NotANumber) + kgr::InputFields[field].Name + " \"" + Echo(texts[field]) + "\"";
-    const auto value = kgr::ParseFloat(texts[field], separator);
+    const auto value = kgr::ParseFloat(kgr::ToHalfWidth(texts[field]), separator);
     if (!value) return message;
     if (std::abs(*value) > kMaxThousands && std::floor(*value) == *value)
         return message + Texts::NumberTooLarge;
@@ -30,12 +39,12 @@ std::string NotANumber(const std::vector<std::string>& texts, int field, char se
 }  // namespace
 
 std::string ParseError(const std::vector<std::string>& texts, char separator) {
-    const auto parse = kgr::ParseGearingInputs(kgr::ToGearingInputs(texts), separator);
+    const auto parse = kgr::ParseGearingInputs(ToInputs(texts), separator);
     return parse.Ok() ? std::string() : NotANumber(texts, parse.FailedField, separator);
 }
 
 TSetup ParseSetup(const std::vector<std::string>& texts, char separator) {
-    const auto parse = kgr::ParseGearingInputs(kgr::ToGearingInputs(texts), separator);
+    const auto parse = kgr::ParseGearingInputs(ToInputs(texts), separator);
     if (!parse.Ok()) return {{}, NotANumber(texts, parse.FailedField, separator)};
     const auto& v = parse.Values;
     // Primary ratio and sprockets divide; the window draws nothing with any of them at 0.

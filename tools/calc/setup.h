@@ -13,6 +13,10 @@ struct TSetup {
     std::string Error;  // names the failed field; empty if the setup can be computed with
 };
 
+// The texts in input table order; full-width digits and signs, as a Japanese input method types
+// them, read as the window reads them.
+kgr::TGearingInputs ToInputs(const std::vector<std::string>& texts);
+
 // Names the first field that does not parse, with its text; empty if every field parses.
 std::string ParseError(const std::vector<std::string>& texts, char separator);
 

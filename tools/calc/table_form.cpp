@@ -57,7 +57,7 @@ TOutcome RunTableForm(const std::vector<std::string>& args) {
     if (const auto error = SingleSetupError(scan); !error.empty()) return {TOutcome::UsageError, {}, error};
     // Shared, not copied: the writer is a std::function, which must be copyable.
     auto result = std::make_shared<const kgr::TGearingResult>(
-        kgr::ComputeGearing(kgr::ToGearingInputs(scan.Groups[0]), options.Separator));
+        kgr::ComputeGearing(ToInputs(scan.Groups[0]), options.Separator));
     const auto rows = VisibleRows(*result, options.Rows);
     // A field that does not parse fails the run; the table still shows what the window would.
     const std::string error = ParseError(scan.Groups[0], options.Separator);

@@ -1,16 +1,18 @@
 #include "tools/replay/useractions.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
 
-void PressKey(QWidget& target, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void PressKey(QWidget& target, int key, const QString& text,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(&target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(&target, &release);
 }
 
@@ -39,6 +41,14 @@ void TypeAsUser(QLineEdit& field, const QString& text) {
         PressKey(field, KeyOf(text[i]), text.mid(i, units));
         i += units;
     }
+}
+
+void PasteAsUser(QLineEdit& field, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    ActivateWindowOf(field);
+    field.setFocus(Qt::OtherFocusReason);
+    PressKey(field, Qt::Key_A, QString(), Qt::ControlModifier);
+    PressKey(field, Qt::Key_V, QString(), Qt::ControlModifier);
 }
 
 bool PickAsUser(QComboBox& box, int index) {

@@ -15,6 +15,9 @@ void ActivateWindowOf(QWidget& widget);
 // deletes the selection. Each keystroke that changes the text raises one change notification.
 void TypeAsUser(QLineEdit& field, const QString& text);
 
+// Puts `text` on the clipboard, focuses the field and presses Ctrl+A, then Ctrl+V.
+void PasteAsUser(QLineEdit& field, const QString& text);
+
 // A pick in the drop-down list: focuses the list, selects `index` and raises the pick notification. False
 // (and nothing happens) when `index` is not a position of the list.
 bool PickAsUser(QComboBox& box, int index);

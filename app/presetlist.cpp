@@ -1,5 +1,7 @@
 #include "app/presetlist.h"
 
+#include <QAbstractItemView>
+#include <QStylePainter>
 #include <algorithm>
 
 #include "app/fixedrowdelegate.h"

@@ -103,9 +103,9 @@ void ApplyScale(int argc, char** argv) {
 
 bool IsAction(const QString& option) {
     return option == QLatin1String("--type") || option == QLatin1String("--paste") ||
-           option == QLatin1String("--pick") ||
-           option == QLatin1String("--tab") || option == QLatin1String("--select") ||
-           option == QLatin1String("--click") || option == QLatin1String("--answer");
+           option == QLatin1String("--pick") || option == QLatin1String("--tab") ||
+           option == QLatin1String("--select") || option == QLatin1String("--click") ||
+           option == QLatin1String("--answer");
 }
 
 // Options whose value is a single word from a list.

@@ -81,8 +81,8 @@ TEST_F(SnapshotTool, ReplaysTheSettingMemoryPanelAndReportsIt) {
     EXPECT_EQ(state["messages"].toArray().size(), 1) << "the question of 削除";
 
     // The next run lists what the first stored; "はい" deletes.
-    run =
-        RunTool({"--select", "ListBox1=1", "--click", "Button4", "--state", PathOf("state.json")}, WithDataHome(dataHome));
+    run = RunTool({"--select", "ListBox1=1", "--click", "Button4", "--state", PathOf("state.json")},
+                  WithDataHome(dataHome));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     state = ReadJson(PathOf("state.json"));
     EXPECT_EQ(state["memory"].toObject()["titles"].toArray(), QJsonArray{"峠 = [1]"});

@@ -16,14 +16,17 @@ namespace {
 constexpr std::string_view kOption = "--memory";
 constexpr std::string_view kOptionWithValue = "--memory=";
 
-bool IsMemoryOption(const std::string& arg) { return arg == kOption || arg.rfind(kOptionWithValue, 0) == 0; }
+bool IsMemoryOption(const std::string& arg) {
+    return arg == kOption || arg.rfind(kOptionWithValue, 0) == 0;
+}
 
 // The thirteen texts of `title`, or the error that stops the run.
 TExpansion StoredInputs(const kgr::TSettingMemory& memory, const std::string& title) {
     const auto row = memory.Find(QString::fromStdString(title));
     const std::string file = memory.Path().toStdString();
     if (!row)
-        return {{}, TOutcome::InputFailed, Texts::UnknownMemoryTitle + Echo(title) + Texts::InMemoryFile + file};
+        return {
+            {}, TOutcome::InputFailed, Texts::UnknownMemoryTitle + Echo(title) + Texts::InMemoryFile + file};
     TExpansion stored;
     const kgr::TMemoryEntry& entry = memory.Entries()[*row];
     for (std::size_t i = 0; i < entry.Fields.size(); ++i) {

@@ -51,6 +51,8 @@ TEST_F(CalcMemory, AStoredTitleStandsForItsThirteenInputsInEveryForm) {
         {"compare " + a + " -- --memory 16T", "compare " + kWorked + " -- " + kWorked16},
         {"compare --memory 16T -- " + kWorked, "compare " + kWorked16 + " -- " + kWorked},
         {"sprockets --change 5 " + a, "sprockets --change 5 " + kWorked},
+        {"--memory=16T --rows=0:3", "--rows 0:3 " + kWorked16},
+        {"--memory 16T compare -- " + kWorked, "compare " + kWorked16 + " -- " + kWorked},
     };
     for (const auto& [byTitle, byInputs] : same) {
         const auto stored = RunCalc(byTitle);

@@ -196,11 +196,17 @@ QBrush TChartCanvas::RealiseBrush() {
     return QBrush(colour, realised_->hatches[index]);
 }
 
+const std::array<unsigned char, 8>* TChartCanvas::HatchRows() const {
+    if (!fastPaths_ || brush_.HasBitmap() || brush_.Style() < bsHorizontal || brush_.Style() > bsDiagCross)
+        return nullptr;
+    return &kHatchRows[static_cast<size_t>(brush_.Style() - bsHorizontal)];
+}
+
 // Qt colours a hatch bitmap afresh on every fill; with transparent gaps the coloured tile is the
 // same every time, so it is made once per hatch and colour.
 const QBrush* TChartCanvas::HatchTile(int scale) {
-    if (!fastPaths_ || brush_.HasBitmap() || brush_.Style() < bsHorizontal || brush_.Style() > bsDiagCross)
-        return nullptr;
+    const std::array<unsigned char, 8>* rows = HatchRows();
+    if (rows == nullptr) return nullptr;
     const auto index = static_cast<size_t>(brush_.Style() - bsHorizontal);
     const TColor colour = ColorToRGB(brush_.Color());
     auto& [tileColour, tile] = realised_->hatchTiles[index];
@@ -209,7 +215,7 @@ const QBrush* TChartCanvas::HatchTile(int scale) {
         QImage image(8 * scale, 8 * scale, QImage::Format_ARGB32_Premultiplied);
         const QRgb ink = ToQColor(colour).rgba();
         for (int y = 0; y < image.height(); ++y) {
-            const unsigned char bits = kHatchRows[index][static_cast<size_t>(y / scale)];
+            const unsigned char bits = (*rows)[static_cast<size_t>(y / scale)];
             for (int x = 0; x < image.width(); ++x)
                 image.setPixel(x, y, (bits & (0x80 >> (x / scale))) != 0 ? ink : 0);
         }

@@ -28,6 +28,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -171,6 +172,9 @@ class TChartCanvas {
     // The current hatch as a tile in the brush colour with transparent gaps, each hatch pixel
     // `scale` x `scale` pixels (nullptr: not a hatch).
     const QBrush* HatchTile(int scale);
+    // The current hatch's rows (one byte per row, bit 0x80 the leftmost pixel) when the fast paths
+    // may draw it (nullptr: not a hatch, or a picture brush).
+    const std::array<unsigned char, 8>* HatchRows() const;
 
     QPainter* target_ = nullptr;
     TChartPen pen_;
@@ -386,6 +390,8 @@ class TChartCanvas3D : public TCanvas3D {
     void FillSpan(QPainter& painter, const std::optional<TSpanWriter>& writer, long long x, long long y,
                   long long width, long long height, const QColor& colour);
     std::optional<TSpanWriter> SpanWriter(const QPainter& painter);
+    // A transparent hatch written straight into the buffer; false when it cannot be.
+    bool WriteHatch(QPainter& painter, const QRect& area);
     // A solid brush of `colour`, kept for the spans of later paints.
     const QBrush& SpanBrush(const QColor& colour);
     void ApplyComposition(QPainter& painter) const;

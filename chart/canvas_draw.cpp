@@ -124,6 +124,18 @@ TRect CurveBox(int x0, int y0, int x1, int y1) {
             std::clamp(r.Right, -kCurveLimit, kCurveLimit), std::clamp(r.Bottom, -kCurveLimit, kCurveLimit)};
 }
 
+// Qt's raster engine hands a fill of more than about 96 device rows to its thread pool, which
+// allocates and wakes other threads; bands of at most 64 rows are filled on this thread, with the
+// same pixels, since where a brush's pattern lies does not depend on the rectangle filled.
+void FillInBands(QPainter& painter, const QRect& area, const QBrush& brush) {
+    constexpr int kBandRows = 64;
+    const qreal rowsPerUnit = std::abs(painter.deviceTransform().m22());
+    const int band = static_cast<int>(std::clamp<qreal>(kBandRows / rowsPerUnit, 1, kBandRows));
+    for (int top = area.top(); top <= area.bottom(); top += band)
+        painter.fillRect(QRect(area.left(), top, area.width(), std::min(band, area.bottom() + 1 - top)),
+                         brush);
+}
+
 }  // namespace
 
 TChartCanvas3D::TChartCanvas3D() : buffer_(std::make_unique<TPaintBuffer>()) {}
@@ -420,19 +432,30 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
     const QRect area(r.Left, r.Top, r.Width(), r.Height());
+    if (backMode_ == bmTransparent && WriteHatch(*target_, area)) return;
     // At a whole ratio the tile is made at the device size and laid in device pixels, which Qt fills
     // without scaling (and so without allocating); at other ratios Qt scales the 1x tile.
     const qreal ratio = target_->device()->devicePixelRatio();
     const int scale = ratio == std::floor(ratio) && ratio >= 1 && ratio <= 8 ? static_cast<int>(ratio) : 1;
     const QBrush* tile = backMode_ == bmTransparent ? HatchTile(scale) : nullptr;
     if (tile == nullptr || scale == 1) {
-        target_->fillRect(area, tile ? *tile : target_->brush());
+        FillInBands(*target_, area, tile ? *tile : target_->brush());
         return;
     }
     const QTransform previous = target_->worldTransform();
     target_->setWorldTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale) * previous);
-    target_->fillRect(QRect(area.topLeft() * scale, area.size() * scale), *tile);
+    FillInBands(*target_, QRect(area.topLeft() * scale, area.size() * scale), *tile);
     target_->setWorldTransform(previous);
+}
+
+bool TChartCanvas3D::WriteHatch(QPainter& painter, const QRect& area) {
+    const std::array<unsigned char, 8>* rows = HatchRows();
+    if (rows == nullptr || !MovesByWholePixels(painter.worldTransform())) return false;
+    const std::optional<TSpanWriter> writer = SpanWriter(painter);
+    if (!writer) return false;
+    writer->Hatch(area.x(), area.y(), area.width(), area.height(), *rows,
+                  ToQColor(ColorToRGB(brush_.Color())).rgb());
+    return true;
 }
 
 void TChartCanvas3D::EraseRect(const TRect& rect) {

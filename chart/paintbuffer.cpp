@@ -1,5 +1,7 @@
 #include "chart/paintbuffer.h"
 
+#include <cmath>
+
 TPaintBuffer::TPaintBuffer() = default;
 
 TPaintBuffer::~TPaintBuffer() {
@@ -71,13 +73,16 @@ void TPaintBuffer::DisableClip() {
 }
 
 std::optional<TSpanWriter> TPaintBuffer::SpanWriter(const QPainter& painter) const {
-    // Spans are given in logical pixels; the writer writes them 1:1.
-    if (!Holds(&painter) || ratio_ != 1.0 || clip_ == TClip::Other ||
+    // Spans are given in logical pixels; at a whole ratio each is whole device pixels.
+    const bool wholeRatio = ratio_ == std::floor(ratio_) && ratio_ >= 1 && ratio_ <= 8;
+    if (!Holds(&painter) || !wholeRatio || clip_ == TClip::Other ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         image_->format() != QImage::Format_RGB32 || !image_->isDetached())
         return std::nullopt;
-    const QRect area = clip_ == TClip::Rect ? clipRect_ : image_->rect();
+    const int scale = static_cast<int>(ratio_);
+    const QRect area =
+        clip_ == TClip::Rect ? QRect(clipRect_.topLeft() * scale, clipRect_.size() * scale) : image_->rect();
     const QTransform& transform = painter.worldTransform();
     return TSpanWriter(*image_, area,
-                       QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy())));
+                       QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy())), scale);
 }

@@ -34,7 +34,7 @@ class TPaintBuffer {
     // `monochrome`).
     void CopyTo(QPainter& painter, QPoint at, bool monochrome) const;
 
-    // The clip as the surface sets it on the buffer painter, in device pixels.
+    // The clip as the surface sets it on the buffer painter, untransformed (logical pixels).
     // A rectangle clip: true when it is the very rectangle last switched off, and switched on again
     // (Qt then makes no new clip data).
     bool ReviveClip(const QRect& device);
@@ -42,7 +42,7 @@ class TPaintBuffer {
     void NoteClipOther();
     void DisableClip();
     // A writer of one-colour spans straight into the image, when `painter` would only copy colours
-    // into it within a rectangular clip.
+    // into it within a rectangular clip, at a whole device pixel ratio.
     std::optional<TSpanWriter> SpanWriter(const QPainter& painter) const;
 
   private:
@@ -51,7 +51,7 @@ class TPaintBuffer {
     std::unique_ptr<QImage> image_;
     std::unique_ptr<QPainter> painter_;
     qreal ratio_ = 1.0;
-    // The painter's clip as the surface set it: a rectangle in device pixels, or another shape.
+    // The painter's clip as the surface set it: an untransformed rectangle, or another shape.
     enum class TClip : std::uint8_t { None, Rect, Other };
     TClip clip_ = TClip::None;
     QRect clipRect_;

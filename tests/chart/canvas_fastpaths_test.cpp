@@ -172,4 +172,28 @@ TEST(CanvasFastPaths, TextsAtRatioTwoGiveQtsOwnPixels) {
     }
 }
 
+// At ratio 2 the hatch is written into the buffer, each hatch pixel 2 x 2 device pixels, laid from
+// the logical origin as Qt lays its brush.
+TEST(CanvasFastPaths, HatchesAtRatioTwoGiveQtsOwnPixels) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        Drawing fast(true, 2), plain(false, 2);
+        for (TChartCanvas3D* s : {&*fast, &*plain}) {
+            std::mt19937 random(seed);
+            auto pick = [&](int low, int high) {
+                return std::uniform_int_distribution<int>(low, high)(random);
+            };
+            for (int step = 0; step < 12; ++step) {
+                if (pick(0, 3) == 0)
+                    s->ClipToRect({pick(-5, kWidth), pick(-5, kHeight), pick(0, kWidth), pick(0, kHeight)});
+                if (pick(0, 3) == 0) s->RemoveClip();
+                s->Brush()->SetColor(pick(0, 1) == 0 ? clBlue : clRed);
+                s->Brush()->SetStyle(static_cast<TBrushStyle>(pick(bsHorizontal, bsDiagCross)));
+                s->FillRectangle(
+                    {pick(-20, kWidth), pick(-20, kHeight), pick(0, kWidth + 20), pick(0, kHeight + 20)});
+            }
+        }
+        ASSERT_EQ(DifferentPixels(fast.Pixels(), plain.Pixels()), 0) << "seed " << seed;
+    }
+}
+
 }  // namespace

@@ -236,24 +236,20 @@ void TCustomChartPanel::DrawColorFrame(TRect& r, int width) {
 
 void TCustomChartPanel::DrawClientEdge(QPainter& painter) {
     // The platform's sunken edge: a dark outer and darker inner line above and left, light below
-    // and right.
+    // and right. Each line is a row or column of logical pixels, so at any device pixel ratio it is
+    // whole device pixels and the two lines meet the chart without a gap.
     const int w = width();
     const int h = height();
-    const auto pen = [this](size_t index, TColor colour) -> const QPen& {
-        const QColor wanted = ToQColor(ColorToRGB(colour));
-        if (edgePens_[index].color() != wanted) edgePens_[index] = QPen(wanted);
-        return edgePens_[index];
+    const auto frame = [&](int inset, TColor topLeft, TColor bottomRight) {
+        const QColor first = ToQColor(ColorToRGB(topLeft));
+        painter.fillRect(QRect(inset, inset, w - 2 * inset, 1), first);
+        painter.fillRect(QRect(inset, inset, 1, h - 2 * inset), first);
+        const QColor second = ToQColor(ColorToRGB(bottomRight));
+        painter.fillRect(QRect(inset, h - 1 - inset, w - 2 * inset, 1), second);
+        painter.fillRect(QRect(w - 1 - inset, inset, 1, h - 2 * inset), second);
     };
-    const auto frame = [&](int inset, size_t index, TColor topLeft, TColor bottomRight) {
-        painter.setPen(pen(index, topLeft));
-        painter.drawLine(inset, inset, w - 1 - inset, inset);
-        painter.drawLine(inset, inset, inset, h - 1 - inset);
-        painter.setPen(pen(index + 1, bottomRight));
-        painter.drawLine(inset, h - 1 - inset, w - 1 - inset, h - 1 - inset);
-        painter.drawLine(w - 1 - inset, inset, w - 1 - inset, h - 1 - inset);
-    };
-    frame(0, 0, clBtnShadow, clBtnHighlight);
-    frame(1, 2, cl3DDkShadow, cl3DLight);
+    frame(0, clBtnShadow, clBtnHighlight);
+    frame(1, cl3DDkShadow, cl3DLight);
 }
 
 void TCustomChartPanel::UseFont(const TFont& font) {

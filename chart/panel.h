@@ -4,9 +4,7 @@
 #pragma once
 
 #include <QImage>
-#include <QPen>
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -191,8 +189,6 @@ class TCustomChartPanel : public QWidget {
     int paintCount_ = 0;
     int bufferCopyCount_ = 0;
     Qt::CursorShape restingCursor_ = Qt::ArrowCursor;
-    // The client edge's four pens, outer top-left first; remade only when a colour changes.
-    std::array<QPen, 4> edgePens_;
 };
 
 class TCustomChartPanelExtended : public TCustomChartPanel {

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/bandedpanelstyle.h"
 #include "app/chartcopy.h"
 #include "app/fieldinput.h"
 #include "app/fieldmarks.h"
@@ -116,7 +115,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect bounds, TFieldLook 
                                                 : new QLineEdit(QStringLiteral("0"), parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(bounds);
-    UseBandedPanel(*edit);
     if (look == TFieldLook::flTinted) {
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, ToQColor(cl3DLight));

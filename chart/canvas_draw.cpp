@@ -481,6 +481,17 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1) {
     SyncPen(*target_);
     SyncBrush(*target_, false);
     ApplyComposition(*target_);
+    if (pen_.Width() <= 1 && r.Width() >= 2 && r.Height() >= 2 && FillsSpans(*target_)) {
+        // A one-pixel outline is four spans: its first and last rows, then its first and last columns
+        // between them.
+        const std::optional<TSpanWriter> writer = SpanWriter(*target_);
+        const QColor colour = target_->pen().color();
+        FillSpan(*target_, writer, r.Left, r.Top, r.Width(), 1, colour);
+        FillSpan(*target_, writer, r.Left, r.Bottom - 1, r.Width(), 1, colour);
+        FillSpan(*target_, writer, r.Left, r.Top + 1, 1, r.Height() - 2, colour);
+        FillSpan(*target_, writer, r.Right - 1, r.Top + 1, 1, r.Height() - 2, colour);
+        return;
+    }
     target_->drawRect(OutlineBox(r));
 }
 

@@ -17,9 +17,9 @@ bool IsOption(const std::string& arg) {
     return arg.size() > 2 && arg.rfind("--", 0) == 0;
 }
 
-// Whether a part of `value` between colons is a number beyond every range an option takes: whole
-// numbers up to the long long range, others up to the double range. Negative numbers are below
-// every range instead.
+// Whether a part of `value` between colons is a number too large for the option: one beyond the
+// long long range, which no whole-number option takes, and a failing decimal one that large is
+// beyond the double range. Negative numbers are below every range instead.
 bool HasTooLargeNumber(std::string_view value) {
     for (std::size_t start = 0; start <= value.size();) {
         const auto end = std::min(value.find(':', start), value.size());

@@ -148,6 +148,8 @@ void TSettingMemoryPanel::Button2Click(QObject*) {
         messages_.ShowError(kgr::AppStrings::MemoryTitleTooLong);
         return;
     }
+    // Another window may have stored this title a moment ago, before its change reached us.
+    Refresh();
     if (memory_.Find(title) && !messages_.AskYesNo(Message(kgr::AppStrings::MemoryReplace, title))) return;
     const kgr::TMemoryChange change = memory_.Put(CurrentSetup(title));
     Report(change, kgr::AppStrings::MemoryNotStored, title);

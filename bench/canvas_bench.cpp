@@ -8,13 +8,14 @@
 #include <memory>
 
 #include "chart/canvas.h"
+#include "core/gearinginputs.h"
 
 namespace {
 
 constexpr int kWidth = 473;
 constexpr int kHeight = 272;
 
-// Axes, grid, twelve lines and labels, roughly what one chart paint draws.
+// Axes, grid, two lines per gear and labels, roughly what one chart paint draws.
 void DrawChart(TChartCanvas3D& surface, const TRect& bounds) {
     surface.Brush()->SetColor(clBtnFace);
     surface.Brush()->SetStyle(bsSolid);
@@ -26,7 +27,7 @@ void DrawChart(TChartCanvas3D& surface, const TRect& bounds) {
     for (int x = 60; x < kWidth - 10; x += 40) surface.DrawVertical(x, 10, kHeight - 40);
     for (int y = 20; y < kHeight - 40; y += 20) surface.DrawHorizontal(60, kWidth - 10, y);
     TChartPen line;
-    for (int series = 0; series < 12; ++series) {
+    for (int series = 0; series < 2 * kgr::GearCount; ++series) {
         line.SetColor(series * 0x101010);
         line.SetWidth(series % 2 == 0 ? 1 : 3);
         surface.UsePen(line);

@@ -65,10 +65,11 @@ kgr::TCatalogContext Context() {
     return {Catalogs().Directory(), '.', nullptr};
 }
 
-// Loads a catalog as the transmission's (six values read at the default pick) into `list`.
+// Loads a catalog as the transmission's (one value per gear read at the default pick) into `list`.
 void LoadWired(kgr::IPresetList& list, const std::string& fileName = "transmission.ini") {
     const kgr::TCatalogContext context = Context();
-    std::vector<kgr::TFieldWriter> fields(6, [](const std::string& text) { benchmark::DoNotOptimize(text); });
+    std::vector<kgr::TFieldWriter> fields(kgr::GearCount,
+                                          [](const std::string& text) { benchmark::DoNotOptimize(text); });
     list.OnSelect = [&] { kgr::SelectPreset(context, kgr::TCatalogKind::ckTransmission, list, fields); };
     kgr::LoadCatalog(context, fileName, list);
 }

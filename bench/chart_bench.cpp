@@ -10,6 +10,7 @@
 #include "chart/component.h"
 #include "chart/series.h"
 #include "chart/shape.h"
+#include "core/seriesroles.h"
 
 namespace {
 
@@ -18,23 +19,23 @@ namespace {
 struct GearChart {
     GearChart() {
         ConfigureGearChart(chart, form, &series);
-        for (int gear = 0; gear < 6; ++gear) {
-            const double speedAt1000 = 12.0 + 7.0 * gear;
+        for (int gear = 1; gear <= kgr::GearCount; ++gear) {
             for (int rpm = 0; rpm <= 10; ++rpm) {
                 if (rpm <= 8)
-                    series[static_cast<size_t>(gear + 1)]->AddPointXY(speedAt1000 * rpm, rpm * 1000.0);
-                series[static_cast<size_t>(gear + 7)]->AddPointXY(speedAt1000 * rpm, rpm * 1000.0);
+                    series[kgr::GearLineIndex(gear)]->AddPointXY(SpeedAt1000(gear) * rpm, rpm * 1000.0);
+                series[kgr::WholeRangeLineIndex(gear)]->AddPointXY(SpeedAt1000(gear) * rpm, rpm * 1000.0);
             }
         }
-        auto* band = static_cast<TChartShape*>(series[0]);
+        auto* band = static_cast<TChartShape*>(series[kgr::PowerBandIndex]);
         band->SetX0(0);
         band->SetY0(6000);
-        band->SetX1(12.0 + 7.0 * 5 * 10);
+        band->SetX1(SpeedAt1000(kgr::GearCount) * 10);
         band->SetY1(8000);
     }
+    static double SpeedAt1000(int gear) { return 5.0 + 7.0 * gear; }
     TComponent form;
     TChart chart;
-    std::array<TChartSeries*, 13> series{};
+    std::array<TChartSeries*, kgr::ChartSeriesCount> series{};
 };
 
 void BM_GearChartFullPaint(benchmark::State& state) {

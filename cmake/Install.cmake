@@ -1,6 +1,15 @@
 # The installed layout (FHS): programs in bin, catalogs in share/kestrigo (found from bin/.. by the
 # program), desktop entry, AppStream metadata, icons and manual pages where desktops and man look.
-install(TARGETS kestrigo kestrigo-calc kestrigo-snapshot RUNTIME DESTINATION bin)
+set(KESTRIGO_PROGRAMS kestrigo kestrigo-calc kestrigo-snapshot)
+install(TARGETS ${KESTRIGO_PROGRAMS} RUNTIME DESTINATION bin)
+# The installed programs lose the compiler's notes (.comment, .note), as Debian's dh_strip removes
+# them: nothing reads them (lintian: binary-has-unneeded-section). The build tree keeps its own.
+if(CMAKE_OBJCOPY)
+  foreach(program IN LISTS KESTRIGO_PROGRAMS)
+    install(CODE "execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/$<TARGET_FILE_NAME:${program}>\" COMMAND_ERROR_IS_FATAL ANY)")
+  endforeach()
+endif()
 install(FILES ${KESTRIGO_CATALOGS} DESTINATION share/kestrigo)
 
 set(KESTRIGO_DATA ${CMAKE_CURRENT_SOURCE_DIR}/data)

@@ -1,24 +1,15 @@
 #include "core/gearinginputs.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "core/inputfields.h"
 #include "core/numbertext.h"
 
 namespace kgr {
 
-namespace {
-
-// Engine speeds are typed in thousands and multiplied by 1000 in 32-bit arithmetic (pbLowK also
-// less 1): a value whose product would leave that range counts as unparsable.
-constexpr std::int32_t kMaxThousands = std::numeric_limits<std::int32_t>::max() / 1000;
-
-}  // namespace
-
 std::optional<std::int32_t> ParseThousands(std::string_view text) {
     const auto value = ParseInteger(text);
-    if (!value || *value > kMaxThousands || *value < -kMaxThousands) return std::nullopt;
+    if (!value || *value > MaxThousands || *value < -MaxThousands) return std::nullopt;
     return value;
 }
 

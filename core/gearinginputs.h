@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,7 +47,11 @@ struct TInputsParse {
     bool Ok() const { return FailedField < 0; }
 };
 
-// A whole number of thousands of rpm: the integer syntax, within 32 bits once multiplied by 1000.
+// Engine speeds are typed in thousands and multiplied by 1000 in 32-bit arithmetic (pbLowK also
+// less 1): the largest magnitude whose product stays in that range.
+constexpr std::int32_t MaxThousands = std::numeric_limits<std::int32_t>::max() / 1000;
+
+// A whole number of thousands of rpm: the integer syntax, at most MaxThousands in magnitude.
 std::optional<std::int32_t> ParseThousands(std::string_view text);
 
 // Parses the texts (numbers use decimalSeparator). Engine speeds must stay within 32 bits once

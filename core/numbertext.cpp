@@ -80,13 +80,16 @@ bool IsBelowOne(const TFloatSyntax& s) {
     return exponent < 0;
 }
 
-}  // namespace
+struct TIntegerSyntax {
+    bool Negative = false;
+    double Magnitude = 0;  // exact up to 2^53, which is all the 32-bit range needs
+};
 
-std::optional<std::int32_t> ParseInteger(std::string_view text) {
+std::optional<TIntegerSyntax> ScanInteger(std::string_view text) {
     std::size_t pos = text.find_first_not_of(' ');
     if (pos == std::string_view::npos) return std::nullopt;
-    bool negative = false;
-    if (text[pos] == '+' || text[pos] == '-') negative = text[pos++] == '-';
+    TIntegerSyntax syntax;
+    if (text[pos] == '+' || text[pos] == '-') syntax.Negative = text[pos++] == '-';
     int base = 10;
     if (pos < text.size() && (text[pos] == '$' || text[pos] == 'x' || text[pos] == 'X')) {
         base = 16;
@@ -96,17 +99,28 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
         pos += 2;
     }
     if (pos == text.size()) return std::nullopt;
-    constexpr std::int64_t kLimit = std::int64_t{1} << 31;
-    std::int64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
         const int digit = DigitValue(text[pos], base);
         if (digit < 0) return std::nullopt;
-        magnitude = magnitude * base + digit;
-        if (magnitude > kLimit) return std::nullopt;
+        syntax.Magnitude = syntax.Magnitude * base + digit;
     }
-    const std::int64_t value = negative ? -magnitude : magnitude;
+    return syntax;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseInteger(std::string_view text) {
+    const auto syntax = ScanInteger(text);
+    constexpr double kLimit = 2147483648.0;  // 2^31
+    if (!syntax || syntax->Magnitude > kLimit) return std::nullopt;
+    const double value = syntax->Negative ? -syntax->Magnitude : syntax->Magnitude;
     if (value >= kLimit) return std::nullopt;
     return static_cast<std::int32_t>(value);
+}
+
+std::optional<double> IntegerMagnitude(std::string_view text) {
+    const auto syntax = ScanInteger(text);
+    return syntax ? std::optional<double>(syntax->Magnitude) : std::nullopt;
 }
 
 std::optional<double> ParseFloat(std::string_view text, char decimalSeparator) {
@@ -119,6 +133,12 @@ std::optional<double> ParseFloat(std::string_view text, char decimalSeparator) {
     if (error != std::errc{} || end != normal.data() + normal.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<double> FloatMagnitude(std::string_view text, char decimalSeparator) {
+    if (!ScanFloat(TrimBlanks(text), decimalSeparator)) return std::nullopt;
+    const auto value = ParseFloat(text, decimalSeparator);
+    return value ? std::abs(*value) : std::numeric_limits<double>::infinity();
 }
 
 std::string FormatFixed(double value, int width, int decimals, char decimalSeparator) {

@@ -19,6 +19,12 @@ std::optional<std::int32_t> ParseInteger(std::string_view text);
 // Empty text fails. Magnitudes beyond the double range fail; ones too small for it give zero.
 std::optional<double> ParseFloat(std::string_view text, char decimalSeparator);
 
+// The magnitude of a text in ParseInteger's or ParseFloat's syntax whatever its size (infinity
+// beyond the double range), so that a number too large can be told from no number; nullopt for a
+// text in neither syntax.
+std::optional<double> IntegerMagnitude(std::string_view text);
+std::optional<double> FloatMagnitude(std::string_view text, char decimalSeparator);
+
 // printf-like fixed notation: at least `width` characters (blank padded on the left) and exactly
 // `decimals` decimals: FormatFixed(v, 4, 1, sep) is "%4.1f", FormatFixed(v, 3, 3, sep) is "%3.3f".
 // Correctly rounded from the binary value; a result that rounds to zero carries no minus sign.

@@ -6,37 +6,20 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "core/inputfields.h"
+#include "tests/support/runprocess.h"
 
 namespace {
 
-struct TRun {
-    int ExitCode = -1;
-    QByteArray Output;
-};
-
-TRun RunProgram(const QString& program, const QStringList& arguments,
-                const QProcessEnvironment& environment) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished(5000);
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput()};
-}
+using kgr_test::RunProcess;
 
 // The locale compiled from the system's definitions into `directory`, for LOCPATH. An 8-bit character
 // set compiles in a fraction of UTF-8's time; the numbers are ASCII either way.
 bool GenerateLocale(const QString& name, const QString& directory) {
     if (!QFile::exists(QStringLiteral("/usr/share/i18n/locales/") + name)) return false;
-    return RunProgram(QStringLiteral("localedef"),
+    return RunProcess(QStringLiteral("localedef"),
                       {"-c", "-i", name, "-f", "ISO-8859-1", directory + '/' + name},
                       QProcessEnvironment::systemEnvironment())
                .ExitCode <= 1;  // 1: written, with warnings about characters the set lacks
@@ -58,7 +41,7 @@ TEST(LocaleSeparator, WindowAndCommandLineUseTheCLibrarysSeparator) {
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
         const QString state = locales.filePath(name + ".json");
-        ASSERT_EQ(RunProgram(QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo-snapshot"), {"--state", state},
+        ASSERT_EQ(RunProcess(QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo-snapshot"), {"--state", state},
                              environment)
                       .ExitCode,
                   0);
@@ -73,8 +56,8 @@ TEST(LocaleSeparator, WindowAndCommandLineUseTheCLibrarysSeparator) {
         EXPECT_TRUE(cell.contains(QLatin1Char(c.Separator))) << c.Locale << " " << cell.toStdString();
 
         // The window's own texts, given to kestrigo-calc, give the window's table.
-        const TRun calc =
-            RunProgram(QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo-calc"), texts, environment);
+        const kgr_test::TProcessRun calc =
+            RunProcess(QStringLiteral(KESTRIGO_BINARY_DIR "/kestrigo-calc"), texts, environment);
         EXPECT_EQ(calc.ExitCode, 0) << c.Locale;
         EXPECT_TRUE(calc.Output.contains(('"' + cell + '"').toUtf8())) << c.Locale << "\n"
                                                                        << calc.Output.left(300).toStdString();

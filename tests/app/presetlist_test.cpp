@@ -1,12 +1,16 @@
 // The drop-down list adapter: only a user's pick raises OnSelect, and a filled list keeps "nothing
-// selected" until something is chosen.
+// selected" until something is chosen. The list's look: pick-only, its row height, elided long names.
 #include "app/presetlist.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QMap>
+#include <QProxyStyle>
+#include <QStyleFactory>
 
 #include "tools/replay/useractions.h"
 
@@ -125,6 +129,60 @@ TEST(PresetListLook, TheListIsBuiltOnlyWhenItFirstOpens) {
     box->showPopup();
     EXPECT_EQ(box->findChildren<QAbstractItemView*>().size(), 1U);
     box->hidePopup();
+}
+
+// Notes the name each part of the list draws: the closed box's label as drawn, and the open list's
+// row as handed to the style, which elides it by the mode given when it is wider than its room.
+class TDrawnNames : public QProxyStyle {
+  public:
+    TDrawnNames() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* label = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+            label && element == CE_ComboBoxLabel)
+            closed = label->currentText;
+        if (const auto* row = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+            row && element == CE_ItemViewItem) {
+            const int room = subElementRect(SE_ItemViewItemText, row, widget).width();
+            open[row->index.row()] = row->fontMetrics.horizontalAdvance(row->text) <= room
+                                         ? row->text
+                                         : row->fontMetrics.elidedText(row->text, row->textElideMode, room);
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable QString closed;
+    mutable QMap<int, QString> open;  // by row
+};
+
+TEST(PresetListLook, ANameTooLongForTheListEndsInAnEllipsisAndKeepsItsFullText) {
+    TDrawnNames style;
+    QWidget window;
+    auto* box = new TPresetListBox(&window);
+    box->setStyle(&style);
+    box->setGeometry(0, 0, 120, 20);
+    TPresetList list(*box);
+    // Wider than the closed box, and than any drop-down the screen has room for.
+    const QString longName = QStringLiteral("スズキ GSX1300BK B-King ") + QString(300, QLatin1Char('x'));
+    list.AddItems({"(USER)", longName.toStdString()});
+    window.show();
+    for (const auto& [index, elided] : {std::pair{0, false}, std::pair{1, true}}) {
+        list.SetItemIndex(index);
+        const QString name = box->itemText(index);
+        const auto shownAsExpected = [&](const QString& drawn) {
+            return elided ? drawn.endsWith(QChar(0x2026)) && name.startsWith(drawn.chopped(1))
+                          : drawn == name;
+        };
+        box->grab();
+        EXPECT_TRUE(shownAsExpected(style.closed)) << index;
+        box->showPopup();
+        box->view()->setStyle(&style);
+        box->view()->scrollTo(box->view()->model()->index(index, 0));
+        box->view()->viewport()->grab();
+        EXPECT_TRUE(shownAsExpected(style.open[index])) << index;
+        box->hidePopup();
+        EXPECT_EQ(box->itemData(index, Qt::ToolTipRole).toString(), name) << index;
+    }
+    EXPECT_EQ(box->itemText(1), longName);
 }
 
 }  // namespace

@@ -138,6 +138,14 @@ TEST_F(SettingMemoryPanel, WhatAnotherWindowSavesShowsWithoutAChangeHere) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.ListBox1->count() == 2; }, 5000));
     EXPECT_EQ(form.ListBox1->currentRow(), 0) << "the selection stays";
     EXPECT_TRUE(messages_.Messages.empty());
+
+    // Stored elsewhere just now, before the file watcher says so: 追加 still asks before replacing it.
+    ASSERT_TRUE(other.Put({QStringLiteral("third"), {}, {}}).Stored);
+    TypeAsUser(*form.Edit1, QStringLiteral("third"));
+    messages_.Answer = false;
+    Click(*form.Button2);
+    ASSERT_EQ(messages_.Messages.size(), 1u) << "a question";
+    EXPECT_EQ(Titles(*form.ListBox1), (QStringList{"other", "second", "third"}));
 }
 
 TEST_F(SettingMemoryPanel, ADamagedFileIsReportedOnceAndKeptWhenTheNextEntryIsAdded) {

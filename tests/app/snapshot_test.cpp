@@ -7,12 +7,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "tests/support/runprocess.h"
 
 namespace {
 
@@ -35,16 +36,8 @@ QProcessEnvironment WithDataHome(const QString& dataHome) {
 RunResult RunTool(const QStringList& arguments,
                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
                   const QString& program = kTool) {
-    QProcess tool;
-    tool.setProcessEnvironment(environment);
-    tool.start(program, arguments);
-    if (!tool.waitForFinished(60000)) {
-        tool.kill();
-        tool.waitForFinished(5000);
-        return {};
-    }
-    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
-            QString::fromUtf8(tool.readAllStandardError()), QString::fromUtf8(tool.readAllStandardOutput())};
+    const kgr_test::TProcessRun run = kgr_test::RunProcess(program, arguments, environment);
+    return {run.ExitCode, QString::fromUtf8(run.Errors), QString::fromUtf8(run.Output)};
 }
 
 class SnapshotTool : public ::testing::Test {

@@ -68,7 +68,23 @@ TEST(CalcMistakes, MessagesNameTheRuleThatWasBroken) {
         {"2147484 6 8" + gears, "not a valid number: MAXK \"2147484\" (number too large)"},
         {"--rows 0:99999999999999999999 " + kWorked,
          "bad value for --rows: 0:99999999999999999999 (number too large; expects A:B"},
-        {"sprockets --change 5 --count 99999999999999999999 " + kWorked, "(number too large; expects"}};
+        {"sprockets --change 5 --count 99999999999999999999 " + kWorked, "(number too large; expects"},
+        // Beyond the double range, in any field or option that takes a number; thousands beyond 32 bits
+        // also in hex.
+        {"1e400 6 8" + gears, "not a valid number: MAXK \"1e400\" (number too large)"},
+        {"'$FFFFFF' 6 8" + gears, "not a valid number: MAXK \"$FFFFFF\" (number too large)"},
+        {"10 6 8 3 15 45 10.5e400 2.5 1.8 1.4 1.15 1 0",
+         "not a valid number: TIRE \"10.5e400\" (number too large)"},
+        {"--decimal-separator , 10 6 8 3 15 45 600 -2,5E999 1 1 1 1 0", "G1 \"-2,5E999\" (number too large)"},
+        {"compare " + kWorked + " -- 10 6 8 3 15 45 600 2.5 1.8 1.4 1.15 1 " + std::string(400, '9'),
+         "setup B: not a valid number: G6 \"" + std::string(400, '9') + "\" (number too large)"},
+        {"sprockets --top-speed 1e400 " + kWorked,
+         "--top-speed: 1e400 (number too large; expects a number above 0"},
+        {"compare --cruise=1e999 " + kWorked + " -- " + kWorked,
+         "--cruise: 1e999 (number too large; expects"},
+        // Far below the range is no number too large.
+        {"sprockets --change -1e400 " + kWorked, "--change: -1e400 (expects a number above -100"},
+        {"10 6 8 3 15 45 600 2.5 1.8 1.4 1.15 1 1x", "not a valid number: G6 \"1x\"\n"}};
     for (const auto& c : cases) {
         const auto run = RunCalc(c.Args, true);
         EXPECT_NE(run.Status, 0) << c.Args;

@@ -54,6 +54,11 @@ done
 # The changelog's newest entry is this version.
 gzip -dc "$usr/share/doc/kestrigo/changelog.gz" | head -1 | grep -q "^kestrigo ($version) " || fail "changelog lacks $version"
 
+# The installed programs carry no compiler notes (.comment, .note), as Debian's dh_strip leaves them.
+for program in kestrigo kestrigo-calc kestrigo-snapshot; do
+  readelf -SW "$usr/bin/$program" | grep -Eq '\] \.(comment|note) ' && fail "$program keeps a .comment or .note section"
+done
+
 # Hardened: position-independent, relocations read-only and bound at start-up, stack protector, and
 # fortified C library calls.
 if [ "$hardened" = 1 ]; then

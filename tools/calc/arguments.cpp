@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
+#include <limits>
 
 #include "core/gearinginputs.h"
 #include "core/numbertext.h"
@@ -17,15 +17,15 @@ bool IsOption(const std::string& arg) {
     return arg.size() > 2 && arg.rfind("--", 0) == 0;
 }
 
-// Whether a part of `value` between colons is a whole number beyond every range an option takes.
+// Whether a part of `value` between colons is a number too large for the option: one beyond the
+// long long range, which no whole-number option takes, and a failing decimal one that large is
+// beyond the double range. Negative numbers are below every range instead.
 bool HasTooLargeNumber(std::string_view value) {
     for (std::size_t start = 0; start <= value.size();) {
         const auto end = std::min(value.find(':', start), value.size());
         const auto part = value.substr(start, end - start);
-        long long number = 0;
-        const auto [stop, error] = std::from_chars(part.data(), part.data() + part.size(), number);
-        if (!part.empty() && part[0] != '-' && stop == part.data() + part.size() &&
-            error == std::errc::result_out_of_range)
+        constexpr auto kLargest = static_cast<double>(std::numeric_limits<long long>::max());
+        if (!part.empty() && part[0] != '-' && kgr::FloatMagnitude(part, '.').value_or(0) >= kLargest)
             return true;
         start = end + 1;
     }

@@ -21,18 +21,22 @@ kgr::TGearingInputs ToInputs(const std::vector<std::string>& texts) {
 
 namespace {
 
-// MAXK, PBLOW and PBHIGH take whole thousands of rpm that stay within 32 bits once multiplied by 1000.
-constexpr double kMaxThousands = 2147483;
+// Whether the field's text is a number, in any syntax it could be meant in, beyond what the field
+// takes: thousands of rpm beyond 32 bits once multiplied by 1000, other numbers beyond the double range.
+bool IsTooLarge(const kgr::TInputField& field, const std::string& text, char separator) {
+    const double floatSize = kgr::FloatMagnitude(text, separator).value_or(0);
+    if (field.Kind == kgr::TFieldKind::fkNumber) return std::isinf(floatSize);
+    return std::max(kgr::IntegerMagnitude(text).value_or(0), floatSize) > kgr::MaxThousands;
+}
 
-// Names the rule a number broke where it is one (a fraction for MAXK, or a number too large).
+// Names the rule a number broke where it is one (a number too large, or a fraction for MAXK).
 std::string NotANumber(const std::vector<std::string>& texts, int field, char separator) {
-    std::string message =
-        std::string(Texts::NotANumber) + kgr::InputFields[field].Name + " \"" + Echo(texts[field]) + "\"";
-    const auto value = kgr::ParseFloat(kgr::ToHalfWidth(texts[field]), separator);
-    if (!value) return message;
-    if (std::abs(*value) > kMaxThousands && std::floor(*value) == *value)
-        return message + Texts::NumberTooLarge;
-    if (kgr::InputFields[field].Kind == kgr::TFieldKind::fkThousands) return message + Texts::WholeThousands;
+    const kgr::TInputField& input = kgr::InputFields[field];
+    std::string message = std::string(Texts::NotANumber) + input.Name + " \"" + Echo(texts[field]) + "\"";
+    const std::string text = kgr::ToHalfWidth(texts[field]);
+    if (IsTooLarge(input, text, separator)) return message + Texts::NumberTooLarge;
+    if (input.Kind == kgr::TFieldKind::fkThousands && kgr::ParseFloat(text, separator))
+        return message + Texts::WholeThousands;
     return message;
 }
 

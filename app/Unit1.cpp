@@ -191,7 +191,7 @@ TForm1::TForm1(IMessageDialogs* messages, QString catalogDirectory, QWidget* par
     ConnectHandlers();
     FormCreate(this);
     memoryPanel_ = std::make_unique<TSettingMemoryPanel>(
-        TSettingMemoryPanel::TControls{*Edit1, *Button2, *ListBox1, *Button3, *Button4}, inputFields_,
+        TSettingMemoryPanel::TControls{*Edit1, *Button2, *ListBox1, *Button3, *Button4}, TableFields(),
         PresetLists(), *messages, kgr::TSettingMemory::DefaultPath());
     memoryPanel_->Load();
 }
@@ -330,6 +330,12 @@ void TForm1::SetTabOrder() {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) inputFields_.push_back(edit);
 }
 
+std::vector<QLineEdit*> TForm1::TableFields() const {
+    std::vector<QLineEdit*> fields;
+    for (QLineEdit* TForm1::*field : kTableFields) fields.push_back(this->*field);
+    return fields;
+}
+
 std::vector<QComboBox*> TForm1::PresetLists() const {
     return {C_Ratio1, C_RatioT, C_Ratio2drv, C_Ratio2drvn, C_Tire};
 }
@@ -368,10 +374,8 @@ void TForm1::ConnectHandlers() {
         const auto handler = entry.second;
         connect(field, &QLineEdit::textChanged, this, [this, field, handler] { (this->*handler)(field); });
     }
-    std::vector<QLineEdit*> inTableOrder;
-    for (QLineEdit* TForm1::*field : kTableFields) inTableOrder.push_back(this->*field);
-    for (QLineEdit* field : inTableOrder) AddFieldInput(*field);
-    fieldMarks_ = std::make_unique<TFieldMarks>(std::move(inTableOrder));
+    for (QLineEdit* field : TableFields()) AddFieldInput(*field);
+    fieldMarks_ = std::make_unique<TFieldMarks>(TableFields());
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(SpeedButton2); });
 }
 
@@ -474,9 +478,9 @@ void TForm1::C_Ratio1Select(QObject*) {
     SelectPreset(kgr::TCatalogKind::ckPrimary, *ratio1List_, {E_Ratio1});
 }
 void TForm1::C_RatioTSelect(QObject*) {
-    std::vector<QLineEdit*> gears;
-    for (int g = 0; g < kgr::GearCount; ++g) gears.push_back(this->*kTableFields[kgr::ifRatioT1 + g]);
-    SelectPreset(kgr::TCatalogKind::ckTransmission, *ratioTList_, gears);
+    const std::vector<QLineEdit*> fields = TableFields();
+    SelectPreset(kgr::TCatalogKind::ckTransmission, *ratioTList_,
+                 {fields.begin() + kgr::ifRatioT1, fields.end()});
 }
 void TForm1::C_Ratio2drvSelect(QObject*) {
     SelectPreset(kgr::TCatalogKind::ckDrive, *ratio2drvList_, {E_Ratio2drv});

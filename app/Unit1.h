@@ -51,8 +51,10 @@ class TForm1 : public QWidget {
     TSpeedTableModel& GridModel() const { return *gridModel_; }
     TSettingMemoryPanel& SettingMemory() const { return *memoryPanel_; }
 
-    // The thirteen input fields in tab order, and the five preset lists in catalog order.
+    // The thirteen input fields in tab order, the same in input table order (core/inputfields.h), and
+    // the five preset lists in catalog order.
     const std::vector<QLineEdit*>& InputFields() const { return inputFields_; }
+    std::vector<QLineEdit*> TableFields() const;
     std::vector<QComboBox*> PresetLists() const;
 
     // Change handlers: reset the field's list to "(USER)" while the user edits it, then recalculate.
@@ -133,7 +135,6 @@ class TForm1 : public QWidget {
 
     // Owns the chart's series; destroyed before the controls, so the series leave the chart first.
     std::unique_ptr<TComponent> components_;
-
     std::unique_ptr<IMessageDialogs> ownMessages_;
     kgr::TCatalogContext catalogs_;
     std::unique_ptr<TPresetList> ratio1List_;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/fixedrowdelegate.h"
 #include "app/messagebox.h"
@@ -26,9 +27,7 @@ TSettingMemoryPanel::TSettingMemoryPanel(const TControls& controls, const std::v
                                          const std::vector<QComboBox*>& lists, IMessageDialogs& messages,
                                          QString path)
     : controls_(controls), messages_(messages), memory_(std::move(path)) {
-    for (std::size_t i = 0; i < kgr::InputFields.size(); ++i)
-        for (QLineEdit* field : fields)
-            if (field->objectName() == QLatin1String(kgr::InputFields[i].Control)) fields_[i] = field;
+    std::copy_n(fields.begin(), std::min(fields.size(), fields_.size()), fields_.begin());
     for (std::size_t i = 0; i < lists_.size() && i < lists.size(); ++i) lists_[i] = lists[i];
     controls_.ListBox1.setItemDelegate(new TFixedRowDelegate(&controls_.ListBox1));
     Connect();
@@ -45,8 +44,8 @@ void TSettingMemoryPanel::Connect() {
     connect(&controls_.ListBox1, &QListWidget::itemDoubleClicked, this,
             [this] { Button3Click(&controls_.ListBox1); });
     controls_.ListBox1.installEventFilter(this);
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { Load(); });
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { Load(); });
 }
 
 void TSettingMemoryPanel::Watch() {
@@ -63,7 +62,7 @@ void TSettingMemoryPanel::Watch() {
     if (!wanted.isEmpty()) watcher_.addPath(wanted);
 }
 
-void TSettingMemoryPanel::Refresh() {
+void TSettingMemoryPanel::Load() {
     const QListWidgetItem* selected = SelectedRow() >= 0 ? controls_.ListBox1.currentItem() : nullptr;
     const QString title = selected ? selected->text() : QString();
     memory_.Load();
@@ -85,10 +84,6 @@ bool TSettingMemoryPanel::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
-}
-
-void TSettingMemoryPanel::Load() {
-    Refresh();
 }
 
 void TSettingMemoryPanel::UpdateButtons() {
@@ -149,7 +144,7 @@ void TSettingMemoryPanel::Button2Click(QObject*) {
         return;
     }
     // Another window may have stored this title a moment ago, before its change reached us.
-    Refresh();
+    Load();
     if (memory_.Find(title) && !messages_.AskYesNo(Message(kgr::AppStrings::MemoryReplace, title))) return;
     const kgr::TMemoryChange change = memory_.Put(CurrentSetup(title));
     Report(change, kgr::AppStrings::MemoryNotStored, title);

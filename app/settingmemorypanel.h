@@ -27,12 +27,13 @@ class TSettingMemoryPanel : public QObject {
         QPushButton& Button4;  // 削除
     };
 
-    // `fields` are the thirteen input fields in any order, `lists` the five preset lists in catalog
-    // order; the memory is the file at `path`.
+    // `fields` are the thirteen input fields in input table order (core/inputfields.h), `lists` the five
+    // preset lists in catalog order; the memory is the file at `path`.
     TSettingMemoryPanel(const TControls& controls, const std::vector<QLineEdit*>& fields,
                         const std::vector<QComboBox*>& lists, IMessageDialogs& messages, QString path);
 
-    // Reads the file and lists its titles; a damaged file is reported here, once. Never writes.
+    // Reads the file and lists its titles (what another window saved too), keeping the selected title
+    // selected; a damaged file is reported here, once. Never writes.
     void Load();
     // 追加: stores the setup under the title, after asking before it replaces an entry.
     void Button2Click(QObject* sender);
@@ -48,8 +49,6 @@ class TSettingMemoryPanel : public QObject {
 
   private:
     void Connect();
-    // Lists what another window saved, keeping the selected title selected.
-    void Refresh();
     void Watch();
     void UpdateButtons();
     // Lists the stored titles again and selects `title`'s row, if there is one.

@@ -113,9 +113,8 @@ bool MovesByWholePixels(const QTransform& transform) {
 // A stamp is made at a whole device pixel ratio, so that every logical pixel is whole device pixels;
 // at a fractional one Qt draws the text from the font at the device size (0: no stamp fits).
 int StampScale(const QPainter& painter) {
-    const qreal ratio = painter.device()->devicePixelRatio();
-    const bool whole = ratio == std::floor(ratio) && ratio >= 1 && ratio <= 8;
-    return whole && MovesByWholePixels(painter.worldTransform()) ? static_cast<int>(ratio) : 0;
+    return MovesByWholePixels(painter.worldTransform()) ? WholeRatio(painter.device()->devicePixelRatio())
+                                                        : 0;
 }
 
 TRect CurveBox(int x0, int y0, int x1, int y1) {
@@ -435,8 +434,7 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     if (backMode_ == bmTransparent && WriteHatch(*target_, area)) return;
     // At a whole ratio the tile is made at the device size and laid in device pixels, which Qt fills
     // without scaling (and so without allocating); at other ratios Qt scales the 1x tile.
-    const qreal ratio = target_->device()->devicePixelRatio();
-    const int scale = ratio == std::floor(ratio) && ratio >= 1 && ratio <= 8 ? static_cast<int>(ratio) : 1;
+    const int scale = std::max(1, WholeRatio(target_->device()->devicePixelRatio()));
     const QBrush* tile = backMode_ == bmTransparent ? HatchTile(scale) : nullptr;
     if (tile == nullptr || scale == 1) {
         FillInBands(*target_, area, tile ? *tile : target_->brush());

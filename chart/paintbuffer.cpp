@@ -72,14 +72,17 @@ void TPaintBuffer::DisableClip() {
     clip_ = TClip::None;
 }
 
+int WholeRatio(qreal ratio) {
+    return ratio == std::floor(ratio) && ratio >= 1 && ratio <= 8 ? static_cast<int>(ratio) : 0;
+}
+
 std::optional<TSpanWriter> TPaintBuffer::SpanWriter(const QPainter& painter) const {
     // Spans are given in logical pixels; at a whole ratio each is whole device pixels.
-    const bool wholeRatio = ratio_ == std::floor(ratio_) && ratio_ >= 1 && ratio_ <= 8;
-    if (!Holds(&painter) || !wholeRatio || clip_ == TClip::Other ||
+    const int scale = WholeRatio(ratio_);
+    if (!Holds(&painter) || scale == 0 || clip_ == TClip::Other ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         image_->format() != QImage::Format_RGB32 || !image_->isDetached())
         return std::nullopt;
-    const int scale = static_cast<int>(ratio_);
     const QRect area =
         clip_ == TClip::Rect ? QRect(clipRect_.topLeft() * scale, clipRect_.size() * scale) : image_->rect();
     const QTransform& transform = painter.worldTransform();

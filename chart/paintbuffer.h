@@ -13,6 +13,10 @@
 
 #include "chart/spanwriter.h"
 
+// The whole number a device pixel ratio is, from 1 to 8, where every logical pixel is whole device
+// pixels; 0 for a fractional or unusable ratio.
+int WholeRatio(qreal ratio);
+
 class TPaintBuffer {
   public:
     TPaintBuffer();

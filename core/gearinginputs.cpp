@@ -13,21 +13,11 @@ std::optional<std::int32_t> ParseThousands(std::string_view text) {
     return value;
 }
 
-namespace {
-
-std::optional<double> ParseField(const TInputField& field, const std::string& text, char separator) {
-    if (field.Kind == TFieldKind::fkNumber) return ParseFloat(text, separator);
-    const auto value = ParseThousands(text);
-    return value ? std::optional<double>(*value) : std::nullopt;
-}
-
-}  // namespace
-
 TInputsParse ParseGearingInputs(const TGearingInputs& in, char separator) {
     const TInputTexts texts = ToInputTexts(in);
     std::array<double, GearingInputCount> v{};
     for (int i = 0; i < GearingInputCount; ++i) {
-        const auto value = ParseField(InputFields[i], texts[i], separator);
+        const auto value = ParseInputField(i, texts[i], separator);
         if (!value) return {{}, i};
         v[i] = *value;
     }

@@ -21,11 +21,19 @@ TInputTexts ToInputTexts(const TGearingInputs& in) {
     return t;
 }
 
+std::optional<double> ParseInputField(int field, const std::string& text, char separator) {
+    if (InputFields[static_cast<std::size_t>(field)].Kind == TFieldKind::fkNumber)
+        return ParseFloat(text, separator);
+    const auto value = ParseThousands(text);
+    return value ? std::optional<double>(*value) : std::nullopt;
+}
+
 TFieldFault CheckInputField(int field, const std::string& text, char separator) {
-    if (InputFields[static_cast<std::size_t>(field)].Kind == TFieldKind::fkThousands)
-        return ParseThousands(text) ? TFieldFault::ffNone : TFieldFault::ffNotThousands;
-    const auto value = ParseFloat(text, separator);
-    if (!value) return TFieldFault::ffNotNumber;
+    const auto value = ParseInputField(field, text, separator);
+    if (!value)
+        return InputFields[static_cast<std::size_t>(field)].Kind == TFieldKind::fkThousands
+                   ? TFieldFault::ffNotThousands
+                   : TFieldFault::ffNotNumber;
     const bool divides = field == ifRatio1 || field == ifRatio2drv || field == ifRatio2drvn;
     return divides && *value == 0 ? TFieldFault::ffZero : TFieldFault::ffNone;
 }

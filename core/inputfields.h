@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -52,6 +53,10 @@ enum class TFieldFault {
     ffNotNumber,     // not a decimal number (fkNumber)
     ffZero           // a primary ratio, drive or driven value of 0: nothing can be drawn
 };
+
+// The value of field `field` (input table order) read by the rule of its kind; nullopt when it does
+// not read. Numbers use decimalSeparator.
+std::optional<double> ParseInputField(int field, const std::string& text, char decimalSeparator);
 
 // Checks the text of field `field` (input table order) by the rule of its kind, the same rule the
 // computation reads it by; numbers use decimalSeparator.

@@ -26,8 +26,10 @@ struct TTextCase {
     int Y;
 };
 
-std::string Repeat(const std::string& piece, int times) {
-    std::string out;
+// `letter` followed by `times` copies of `piece` (built in place: GCC 12 takes `"a" + string`
+// for an overlapping copy at -O3).
+std::string Marked(char letter, const std::string& piece, int times) {
+    std::string out(1, letter);
     for (int i = 0; i < times; ++i) out += piece;
     return out;
 }
@@ -38,10 +40,10 @@ const std::string kGraveBelow = "\xCC\x96";  // U+0316, stacks below
 // Texts whose ink leaves the line box: stacked marks, and underline and strike-out at the edges.
 const std::vector<TTextCase>& EdgeTexts() {
     static const std::vector<TTextCase> cases = {
-        {"a" + Repeat(kAcute, 60), "DejaVu Sans", -12, 0, -1, 40, 60},
-        {"a" + Repeat(kGraveBelow, 60), "DejaVu Sans", -12, 0, -1, 40, 20},
-        {"a" + Repeat(kAcute, 60), "DejaVu Sans", -12, 0, 90, 60, 60},
-        {"a" + Repeat(kGraveBelow, 60), "DejaVu Sans", -12, 0, 270, 60, 60},
+        {Marked('a', kAcute, 60), "DejaVu Sans", -12, 0, -1, 40, 60},
+        {Marked('a', kGraveBelow, 60), "DejaVu Sans", -12, 0, -1, 40, 20},
+        {Marked('a', kAcute, 60), "DejaVu Sans", -12, 0, 90, 60, 60},
+        {Marked('a', kGraveBelow, 60), "DejaVu Sans", -12, 0, 270, 60, 60},
         {"Mj 10,000", "Arial", -11, fsUnderline | fsStrikeOut, 90, -14, 80},
         {"Wg", "DejaVu Serif", -217, fsItalic | fsUnderline | fsStrikeOut, -1, -30, -40},
     };
@@ -87,7 +89,7 @@ void RandomStep(TChartCanvas3D& s, std::mt19937& random) {
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     static const TColor kColours[] = {clBlack, clRed, clGray, 0x00AA55, clBlue};
     static const std::vector<std::string> kTexts = {"10,000", "Mj", "ギア比", "\xF0\x9F\x98\x80 km/h",
-                                                    "e" + Repeat(kAcute, 8)};
+                                                    Marked('e', kAcute, 8)};
     const auto coordinate = [&](int size) {
         return pick(0, 9) == 0 ? pick(-3000000, 3000000) : pick(-20, size + 20);
     };

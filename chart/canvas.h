@@ -382,6 +382,8 @@ class TChartCanvas3D : public TCanvas3D {
     void StrokeLine(int x0, int y0, int x1, int y1);
     void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1);
     void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
+    void StrokeAtDeviceWidth(QPainter& painter, int x0, int y0, long long dx, long long dy);
+    const QPen& DeviceWidthPen(const QPen& pen, qreal ratio, double skipped);
     bool SpansAllowed(const QPainter& painter) const;
     bool FillsSpans(const QPainter& painter) const;
     bool FillsDashedSpans(const QPainter& painter) const;

@@ -135,6 +135,27 @@ void FillInBands(QPainter& painter, const QRect& area, const QBrush& brush) {
                          brush);
 }
 
+// The part of the segment from + t (to - from), t in [0, 1], that lies in `area` (Liang-Barsky);
+// false when none does.
+bool ClipSegment(const QPointF& from, const QPointF& to, const QRectF& area, double& t0, double& t1) {
+    const double d[2] = {to.x() - from.x(), to.y() - from.y()};
+    const double low[2] = {area.left() - from.x(), area.top() - from.y()};
+    const double high[2] = {area.right() - from.x(), area.bottom() - from.y()};
+    t0 = 0.0;
+    t1 = 1.0;
+    for (int axis = 0; axis < 2; ++axis) {
+        if (d[axis] == 0.0) {
+            if (low[axis] > 0.0 || high[axis] < 0.0) return false;
+            continue;
+        }
+        const double a = low[axis] / d[axis];
+        const double b = high[axis] / d[axis];
+        t0 = std::max(t0, std::min(a, b));
+        t1 = std::min(t1, std::max(a, b));
+    }
+    return t0 < t1;
+}
+
 }  // namespace
 
 TChartCanvas3D::TChartCanvas3D() : buffer_(std::make_unique<TPaintBuffer>()) {}
@@ -230,6 +251,10 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
         DrawDashedSpans(painter, x0, y0, dx, dy);
         return;
     }
+    if (painter.device()->devicePixelRatio() != 1.0) {
+        StrokeAtDeviceWidth(painter, x0, y0, dx, dy);
+        return;
+    }
     if (xMajor ? dx > 0 : dy > 0) {
         painter.drawLine(x0, y0, x1, y1);
         return;
@@ -258,6 +283,49 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
     painter.setPen(shifted);
     painter.drawLine(reversed);
     painter.setPen(pen);
+}
+
+// At a ratio other than 1, a one-pixel line that spans do not draw is stroked at the device
+// resolution, round(r) device pixels wide (at least 1): as wide as the span-drawn lines whichever
+// way it slopes, and no staircase of r x r blocks. It runs from the start pixel's leading edge to
+// the end pixel's (the start pixel in, the end pixel out, as at ratio 1); a pattern keeps its
+// logical lengths and begins at the start pixel. Only the part near the device is stroked, so a
+// styled line far longer than the device costs no more than one across it.
+void TChartCanvas3D::StrokeAtDeviceWidth(QPainter& painter, int x0, int y0, long long dx, long long dy) {
+    const double major = static_cast<double>(std::max(std::llabs(dx), std::llabs(dy)));
+    const QPointF along(static_cast<double>(dx), static_cast<double>(dy));
+    const QPointF from = QPointF(x0 + 0.5, y0 + 0.5) - along / (2.0 * major);
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const QRectF area = QRectF(VisibleArea(painter)).adjusted(-2, -2, 2, 2);
+    if (!ClipSegment(from, from + along, area, t0, t1)) return;
+    const QPen pen = painter.pen();
+    painter.setPen(
+        DeviceWidthPen(pen, painter.device()->devicePixelRatio(), t0 * std::hypot(along.x(), along.y())));
+    painter.drawLine(QLineF(from + t0 * along, from + t1 * along));
+    painter.setPen(pen);
+}
+
+// The pen of StrokeAtDeviceWidth for the one-pixel `pen`, kept while the same pen is asked for
+// again, so that a steady-state paint makes none.
+const QPen& TChartCanvas3D::DeviceWidthPen(const QPen& pen, qreal ratio, double skipped) {
+    TRealisedState::TDeviceWidthPen& cached = realised_->deviceWidthPen;
+    if (cached.source == pen && cached.ratio == ratio && cached.skipped == skipped) return cached.pen;
+    const qreal width = std::max<qreal>(1.0, std::round(ratio)) / ratio;
+    QPen device(pen.color(), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (pen.style() != Qt::SolidLine && !pen.dashPattern().isEmpty()) {
+        // A wide pen's pattern is in pen widths; this one's is in logical pixels.
+        QList<qreal> dashes = pen.dashPattern();
+        double period = 0.0;
+        for (qreal& dash : dashes) {
+            period += dash;
+            dash /= width;
+        }
+        device.setDashPattern(dashes);
+        device.setDashOffset(std::fmod(skipped, period) / width);
+    }
+    cached = {pen, ratio, skipped, device};
+    return cached.pen;
 }
 
 // The pixels from the start towards the end (exclusive), one per step along the major axis, the

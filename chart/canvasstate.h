@@ -44,6 +44,14 @@ struct TChartCanvas::TRealisedState {
     size_t spanBrushNext = 0;
     std::array<QBitmap, 6> hatches;
     std::array<std::pair<TColor, QBrush>, 6> hatchTiles;
+    // The pen a one-pixel line is stroked with at a ratio other than 1, and what it was made for.
+    struct TDeviceWidthPen {
+        QPen source;
+        qreal ratio = 0.0;
+        double skipped = 0.0;
+        QPen pen;
+    };
+    TDeviceWidthPen deviceWidthPen;
     std::array<std::pair<TRealisedPenKey, QPen>, 32> penCache;
     size_t penCacheNext = 0;
     std::array<std::pair<TRealisedBrushKey, QBrush>, 8> brushCache;

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 
 #include "chart/axis.h"
 #include "chart/canvas.h"
@@ -86,6 +87,67 @@ TEST_F(CanvasRatio, AtAFractionalRatioEqualLinesStayEqual) {
     for (int x = 30; x < 60; ++x) columns += image.pixel(x, 10) != kWhite ? 1 : 0;
     EXPECT_EQ(rows, 6 * 2);  // each line 2 device pixels thick
     EXPECT_EQ(columns, 6 * 2);
+}
+
+// A sloping one-pixel line, whichever way it runs, is round(r) device pixels thick, drawn at the
+// device resolution (no staircase of r x r blocks), the start pixel in and the end pixel out.
+TEST(CanvasRatioLines, SlopingLinesAreRoundRatioThickEveryWay) {
+    struct TLine {
+        int x0, y0, x1, y1;
+    };
+    const TLine lines[] = {{5, 5, 35, 15}, {35, 15, 5, 5}, {5, 25, 15, 2}, {15, 2, 5, 25}};
+    for (const qreal ratio : {2.0, 1.5}) {
+        for (const TLine& line : lines) {
+            TChartCanvas3D surface;
+            surface.SetDevicePixelRatio(ratio);
+            surface.PrepareSurface(nullptr, nullptr, clWhite, false, {0, 0, 40, 30});
+            surface.Pen()->SetColor(clBlack);
+            surface.DrawLine(line.x0, line.y0, line.x1, line.y1);
+            surface.PresentImage(nullptr, nullptr, {0, 0, 40, 30});
+            const QImage& image = *surface.Buffer();
+            const bool xMajor = std::abs(line.x1 - line.x0) > std::abs(line.y1 - line.y0);
+            // Columns along the major axis: a y-major line is read with rows as columns.
+            const int columns = xMajor ? image.width() : image.height();
+            const int rows = xMajor ? image.height() : image.width();
+            const auto inked = [&](int x, int y) {
+                return (xMajor ? image.pixel(x, y) : image.pixel(y, x)) != kWhite;
+            };
+            const int from = xMajor ? line.x0 : line.y0;
+            const int to = xMajor ? line.x1 : line.y1;
+            // The logical columns the line covers: from its start on, its end left out.
+            const int first = std::min(from, to + 1);
+            const int last = std::max(from, to - 1);
+            int ink = 0, inkColumns = 0, doubled = 0, pairs = 0, left = columns, right = -1;
+            for (int x = 0; x < columns; ++x) {
+                int column = 0;
+                for (int y = 0; y < rows; ++y) {
+                    const bool on = inked(x, y);
+                    column += on ? 1 : 0;
+                    if (on && x % 2 == 1) doubled += inked(x - 1, y) ? 1 : 0;
+                }
+                if (column == 0) continue;
+                ink += column;
+                ++inkColumns;
+                pairs += x % 2 == 1 ? column : 0;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+            const QString what = QStringLiteral("ratio %1, line %2,%3 to %4,%5")
+                                     .arg(ratio)
+                                     .arg(line.x0)
+                                     .arg(line.y0)
+                                     .arg(line.x1)
+                                     .arg(line.y1);
+            const double minor = static_cast<double>(xMajor ? line.y1 - line.y0 : line.x1 - line.x0);
+            const double along = std::hypot(1.0, minor / (to - from));
+            EXPECT_NEAR(static_cast<double>(ink) / inkColumns, 2.0 * along, 0.25) << what.toStdString();
+            EXPECT_NEAR(left, first * ratio, 1.0) << what.toStdString();
+            EXPECT_NEAR(right + 1, (last + 1) * ratio, 1.0) << what.toStdString();
+            if (ratio == 2.0) {
+                EXPECT_LT(doubled, pairs) << what.toStdString();  // not r x r blocks
+            }
+        }
+    }
 }
 
 TEST_F(CanvasRatio, TextIsDrawnAtTheDeviceSizeNotAsDoubledPixels) {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "app/bandedframestyle.h"
 #include "app/messagebox.h"
 #include "app/qtjapanese.h"
 #include "app/settingmemorypanel.h"
@@ -367,6 +368,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ApplyScale(argc, argv);
     QApplication app(argc, argv);
+    InstallBandedFrameStyle();
     QApplication::setApplicationName(QStringLiteral("K.G.R."));
     const TQtJapanese qtJapanese;
     try {

@@ -384,6 +384,8 @@ class TChartCanvas3D : public TCanvas3D {
     void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
     void StrokeAtDeviceWidth(QPainter& painter, int x0, int y0, long long dx, long long dy);
     const QPen& DeviceWidthPen(const QPen& pen, qreal ratio, double skipped);
+    template <typename Draw>
+    void DrawOutlined(QPainter& painter, const Draw& draw);
     bool SpansAllowed(const QPainter& painter) const;
     bool FillsSpans(const QPainter& painter) const;
     bool FillsDashedSpans(const QPainter& painter) const;

@@ -561,13 +561,40 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1) {
     target_->drawRect(OutlineBox(r));
 }
 
+// At a ratio other than 1 a one-pixel outline is as wide as a one-pixel line: the figure is filled
+// without it, then outlined with the device-width pen along the centres of the pixels the outline
+// covers at ratio 1.
+template <typename Draw>
+void TChartCanvas3D::DrawOutlined(QPainter& painter, const Draw& draw) {
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const QPen pen = painter.pen();
+    if (ratio == 1.0 || pen.style() == Qt::NoPen || !pen.isCosmetic()) {
+        draw();
+        return;
+    }
+    const QBrush brush = painter.brush();
+    if (brush.style() != Qt::NoBrush) {
+        painter.setPen(Qt::NoPen);
+        draw();
+        painter.setBrush(Qt::NoBrush);
+    }
+    painter.setPen(DeviceWidthPen(pen, ratio, 0.0));
+    painter.translate(0.5, 0.5);
+    draw();
+    painter.translate(-0.5, -0.5);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+}
+
 void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) {
     TRect r = CurveBox(x0, y0, x1, y1);
     if (target_ == nullptr || r.Width() == 0 || r.Height() == 0) return;
     SyncPen(*target_);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
-    target_->drawRoundedRect(OutlineBox(r), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+    DrawOutlined(*target_, [&] {
+        target_->drawRoundedRect(OutlineBox(r), cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+    });
 }
 
 void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1) {
@@ -576,7 +603,7 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1) {
     SyncPen(*target_);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
-    target_->drawEllipse(OutlineBox(r));
+    DrawOutlined(*target_, [&] { target_->drawEllipse(OutlineBox(r)); });
 }
 
 void TChartCanvas3D::DrawArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -585,7 +612,8 @@ void TChartCanvas3D::DrawArc(int x1, int y1, int x2, int y2, int x3, int y3, int
     int start = RadialAngle(r, x3, y3);
     SyncPen(*target_);
     ApplyComposition(*target_);
-    target_->drawArc(OutlineBox(r), start, CounterClockwiseSpan(start, RadialAngle(r, x4, y4)));
+    const int span = CounterClockwiseSpan(start, RadialAngle(r, x4, y4));
+    DrawOutlined(*target_, [&] { target_->drawArc(OutlineBox(r), start, span); });
 }
 
 void TChartCanvas3D::DrawPieSlice(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -595,7 +623,8 @@ void TChartCanvas3D::DrawPieSlice(int x1, int y1, int x2, int y2, int x3, int y3
     SyncPen(*target_);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
-    target_->drawPie(OutlineBox(r), start, CounterClockwiseSpan(start, RadialAngle(r, x4, y4)));
+    const int span = CounterClockwiseSpan(start, RadialAngle(r, x4, y4));
+    DrawOutlined(*target_, [&] { target_->drawPie(OutlineBox(r), start, span); });
 }
 
 void TChartCanvas3D::DrawPolygon(std::span<const TPoint> points, int lastIndex) {
@@ -607,7 +636,7 @@ void TChartCanvas3D::DrawPolygon(std::span<const TPoint> points, int lastIndex) 
     SyncPen(*target_);
     SyncBrush(*target_, true);
     ApplyComposition(*target_);
-    target_->drawPolygon(polygon_, Qt::OddEvenFill);
+    DrawOutlined(*target_, [&] { target_->drawPolygon(polygon_, Qt::OddEvenFill); });
 }
 
 void TChartCanvas3D::DrawBevel(const TRect& rect, TColor topColour, TColor bottomColour, int width) {

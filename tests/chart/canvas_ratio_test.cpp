@@ -5,7 +5,9 @@
 
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <cmath>
+#include <functional>
 
 #include "chart/axis.h"
 #include "chart/canvas.h"
@@ -147,6 +149,31 @@ TEST(CanvasRatioLines, SlopingLinesAreRoundRatioThickEveryWay) {
                 EXPECT_LT(doubled, pairs) << what.toStdString();  // not r x r blocks
             }
         }
+    }
+}
+
+// A one-pixel outline that Qt draws is as wide as a one-pixel line, on the pixels it covers at 1,
+// with the fill inside it.
+TEST_F(CanvasRatio, OutlinesAreRatioPixelsWide) {
+    const std::array<TPoint, 3> triangle = {TPoint{6, 4}, TPoint{6, 26}, TPoint{30, 26}};
+    const std::function<void(TChartCanvas3D&)> shapes[] = {
+        [](TChartCanvas3D& s) { s.DrawEllipse(6, 4, 36, 27); },
+        [&](TChartCanvas3D& s) { s.DrawPolygon(triangle, 2); },
+    };
+    for (const auto& shape : shapes) {
+        Begin(2);
+        surface_.Pen()->SetColor(clBlack);
+        surface_.Brush()->SetColor(clRed);
+        shape(surface_);
+        const QImage& image = End();
+        // Across the middle row: the outline's left edge is logical column 6, 2 device pixels, then red.
+        const int y = 31;
+        EXPECT_EQ(image.pixel(11, y), kWhite);
+        EXPECT_EQ(image.pixel(12, y), 0xFF000000u);
+        EXPECT_EQ(image.pixel(13, y), 0xFF000000u);
+        EXPECT_EQ(image.pixel(14, y), 0xFFFF0000u);
+        surface_.Brush()->SetColor(clWhite);
+        surface_.FillRectangle({0, 0, 40, 30});
     }
 }
 

@@ -44,7 +44,9 @@ for catalog in primary transmission drive driven tire; do expected+=" share/kest
 for size in 16 22 24 32 48 64 128 256 512; do expected+=" share/icons/hicolor/${size}x$size/apps/$id.png"; done
 for file in $expected; do [ -f "$usr/$file" ] || fail "not installed: $file"; done
 for program in kestrigo kestrigo-calc kestrigo-snapshot; do [ -x "$usr/bin/$program" ] || fail "$program is not executable"; done
-ls "$usr/bin" | grep -q '\.ini$' && fail "catalogs installed into bin"
+# (grep reads all of a pipe here: with pipefail, -q would fail the check whenever the writer met
+# the closed pipe.)
+ls "$usr/bin" | grep '\.ini$' > /dev/null && fail "catalogs installed into bin"
 
 # The manual pages read back as the sources they were compressed from.
 for page in kestrigo kestrigo-calc kestrigo-snapshot; do
@@ -52,7 +54,7 @@ for page in kestrigo kestrigo-calc kestrigo-snapshot; do
 done
 
 # The changelog's newest entry is this version.
-gzip -dc "$usr/share/doc/kestrigo/changelog.gz" | head -1 | grep -q "^kestrigo ($version) " || fail "changelog lacks $version"
+gzip -dc "$usr/share/doc/kestrigo/changelog.gz" | sed -n 1p | grep "^kestrigo ($version) " > /dev/null || fail "changelog lacks $version"
 
 # The installed programs carry no compiler notes (.comment, .note), as Debian's dh_strip leaves them.
 for program in kestrigo kestrigo-calc kestrigo-snapshot; do
@@ -64,8 +66,8 @@ done
 if [ "$hardened" = 1 ]; then
   for program in kestrigo kestrigo-calc kestrigo-snapshot; do
     file=$usr/bin/$program
-    readelf -hW "$file" | grep -q 'Type: *DYN' || fail "$program is no position-independent executable"
-    readelf -lW "$file" | grep -q GNU_RELRO || fail "$program lacks RELRO"
+    readelf -hW "$file" | grep 'Type: *DYN' > /dev/null || fail "$program is no position-independent executable"
+    readelf -lW "$file" | grep GNU_RELRO > /dev/null || fail "$program lacks RELRO"
     readelf -dW "$file" | grep -Eq '\(FLAGS\).*BIND_NOW' || fail "$program is not bound at start-up"
     symbols=$(readelf --dyn-syms -W "$file")
     grep -q __stack_chk_fail <<< "$symbols" || fail "$program has no stack protector"
@@ -86,7 +88,7 @@ example="10 6 8 3 15 45 600 2.5 1.8 1.4 1.15 1 0"
 "$build/kestrigo-calc" $example | cmp -s - "$work/calc.json" || fail "installed kestrigo-calc differs from the built one"
 grep -q '"RowCount"' "$work/calc.json" || fail "kestrigo-calc printed no table: $(head -c 300 "$work/calc.json")"
 # It reads the setting memory with Qt Core alone: no Qt Gui or Widgets to load on a server.
-ldd "$usr/bin/kestrigo-calc" | grep -q 'libQt6Core' || fail "kestrigo-calc does not link Qt Core"
+ldd "$usr/bin/kestrigo-calc" | grep 'libQt6Core' > /dev/null || fail "kestrigo-calc does not link Qt Core"
 ldd "$usr/bin/kestrigo-calc" | grep -Eq 'libQt6(Gui|Widgets)' && fail "kestrigo-calc links Qt Gui or Widgets"
 
 # The installed window finds the installed catalogs: no message, and every list holds presets.

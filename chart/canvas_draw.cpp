@@ -532,6 +532,31 @@ void TChartCanvas3D::DrawRect(const TRect& rect) {
     DrawRectangle(rect.Left, rect.Top, rect.Right, rect.Bottom);
 }
 
+// At a ratio other than 1 a one-pixel outline is as wide as a one-pixel line: the figure is filled
+// without it, then outlined with the device-width pen along the centres of the pixels the outline
+// covers at ratio 1.
+template <typename Draw>
+void TChartCanvas3D::DrawOutlined(QPainter& painter, const Draw& draw) {
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const QPen pen = painter.pen();
+    if (ratio == 1.0 || pen.style() == Qt::NoPen || !pen.isCosmetic()) {
+        draw();
+        return;
+    }
+    const QBrush brush = painter.brush();
+    if (brush.style() != Qt::NoBrush) {
+        painter.setPen(Qt::NoPen);
+        draw();
+        painter.setBrush(Qt::NoBrush);
+    }
+    painter.setPen(DeviceWidthPen(pen, ratio, 0.0));
+    painter.translate(0.5, 0.5);
+    draw();
+    painter.translate(-0.5, -0.5);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+}
+
 void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1) {
     if (target_ == nullptr) return;
     // Edges beyond the device stay beyond it, wide pen included.
@@ -558,32 +583,7 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1) {
         FillSpan(*target_, writer, r.Right - 1, r.Top + 1, 1, r.Height() - 2, colour);
         return;
     }
-    target_->drawRect(OutlineBox(r));
-}
-
-// At a ratio other than 1 a one-pixel outline is as wide as a one-pixel line: the figure is filled
-// without it, then outlined with the device-width pen along the centres of the pixels the outline
-// covers at ratio 1.
-template <typename Draw>
-void TChartCanvas3D::DrawOutlined(QPainter& painter, const Draw& draw) {
-    const qreal ratio = painter.device()->devicePixelRatio();
-    const QPen pen = painter.pen();
-    if (ratio == 1.0 || pen.style() == Qt::NoPen || !pen.isCosmetic()) {
-        draw();
-        return;
-    }
-    const QBrush brush = painter.brush();
-    if (brush.style() != Qt::NoBrush) {
-        painter.setPen(Qt::NoPen);
-        draw();
-        painter.setBrush(Qt::NoBrush);
-    }
-    painter.setPen(DeviceWidthPen(pen, ratio, 0.0));
-    painter.translate(0.5, 0.5);
-    draw();
-    painter.translate(-0.5, -0.5);
-    painter.setPen(pen);
-    painter.setBrush(brush);
+    DrawOutlined(*target_, [&] { target_->drawRect(OutlineBox(r)); });
 }
 
 void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) {

@@ -382,6 +382,7 @@ class TChartCanvas3D : public TCanvas3D {
     void StrokeLine(int x0, int y0, int x1, int y1);
     void DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1);
     void DrawLineRuns(QPainter& painter, int x0, int y0, int x1, int y1);
+    void DrawWideLine(QPainter& painter, int x0, int y0, int x1, int y1);
     void StrokeAtDeviceWidth(QPainter& painter, int x0, int y0, long long dx, long long dy);
     const QPen& DeviceWidthPen(const QPen& pen, qreal ratio, double skipped);
     template <typename Draw>
@@ -396,6 +397,8 @@ class TChartCanvas3D : public TCanvas3D {
     std::optional<TSpanWriter> SpanWriter(const QPainter& painter);
     // A transparent hatch written straight into the buffer; false when it cannot be.
     bool WriteHatch(QPainter& painter, const QRect& area);
+    // A solid opaque fill written straight into the buffer; false when it cannot be.
+    bool WriteSolid(QPainter& painter, const QRect& area);
     // A solid brush of `colour`, kept for the spans of later paints.
     const QBrush& SpanBrush(const QColor& colour);
     void ApplyComposition(QPainter& painter) const;

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "chart/canvas.h"
+#include "chart/canvasgeometry.h"
 #include "chart/canvasstate.h"
 #include "chart/colors.h"
 #include "chart/paintbuffer.h"
@@ -75,14 +76,6 @@ int CounterClockwiseSpan(int start, int end) {
     return span <= 0 ? span + 360 * 16 : span;
 }
 
-// The logical area the target's device covers, one pixel wider on every side: drawing beyond it
-// is invisible, so coordinates far outside may be brought to its edge without changing a pixel.
-QRect VisibleArea(const QPainter& painter) {
-    const QPaintDevice* device = painter.device();
-    QRect area(0, 0, device != nullptr ? device->width() : 0, device != nullptr ? device->height() : 0);
-    return painter.worldTransform().inverted().mapRect(area).adjusted(-1, -1, 1, 1);
-}
-
 int ClampTo(long long value, int low, int high) {
     return static_cast<int>(std::clamp<long long>(value, low, high));
 }
@@ -133,27 +126,6 @@ void FillInBands(QPainter& painter, const QRect& area, const QBrush& brush) {
     for (int top = area.top(); top <= area.bottom(); top += band)
         painter.fillRect(QRect(area.left(), top, area.width(), std::min(band, area.bottom() + 1 - top)),
                          brush);
-}
-
-// The part of the segment from + t (to - from), t in [0, 1], that lies in `area` (Liang-Barsky);
-// false when none does.
-bool ClipSegment(const QPointF& from, const QPointF& to, const QRectF& area, double& t0, double& t1) {
-    const double d[2] = {to.x() - from.x(), to.y() - from.y()};
-    const double low[2] = {area.left() - from.x(), area.top() - from.y()};
-    const double high[2] = {area.right() - from.x(), area.bottom() - from.y()};
-    t0 = 0.0;
-    t1 = 1.0;
-    for (int axis = 0; axis < 2; ++axis) {
-        if (d[axis] == 0.0) {
-            if (low[axis] > 0.0 || high[axis] < 0.0) return false;
-            continue;
-        }
-        const double a = low[axis] / d[axis];
-        const double b = high[axis] / d[axis];
-        t0 = std::max(t0, std::min(a, b));
-        t1 = std::min(t1, std::max(a, b));
-    }
-    return t0 < t1;
 }
 
 }  // namespace
@@ -223,7 +195,7 @@ void TChartCanvas3D::StrokeLine(int x0, int y0, int x1, int y1) {
         // A zero-length line of a wide pen leaves its round dot; a one-pixel pen draws nothing.
         if (pen_.Width() > 1) painter.drawPoint(x0, y0);
     } else if (pen_.Width() > 1) {
-        painter.drawLine(x0, y0, x1, y1);
+        DrawWideLine(painter, x0, y0, x1, y1);
     } else {
         DrawCosmeticLine(painter, x0, y0, x1, y1);
     }
@@ -283,49 +255,6 @@ void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1,
     painter.setPen(shifted);
     painter.drawLine(reversed);
     painter.setPen(pen);
-}
-
-// At a ratio other than 1, a one-pixel line that spans do not draw is stroked at the device
-// resolution, round(r) device pixels wide (at least 1): as wide as the span-drawn lines whichever
-// way it slopes, and no staircase of r x r blocks. It runs from the start pixel's leading edge to
-// the end pixel's (the start pixel in, the end pixel out, as at ratio 1); a pattern keeps its
-// logical lengths and begins at the start pixel. Only the part near the device is stroked, so a
-// styled line far longer than the device costs no more than one across it.
-void TChartCanvas3D::StrokeAtDeviceWidth(QPainter& painter, int x0, int y0, long long dx, long long dy) {
-    const double major = static_cast<double>(std::max(std::llabs(dx), std::llabs(dy)));
-    const QPointF along(static_cast<double>(dx), static_cast<double>(dy));
-    const QPointF from = QPointF(x0 + 0.5, y0 + 0.5) - along / (2.0 * major);
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const QRectF area = QRectF(VisibleArea(painter)).adjusted(-2, -2, 2, 2);
-    if (!ClipSegment(from, from + along, area, t0, t1)) return;
-    const QPen pen = painter.pen();
-    painter.setPen(
-        DeviceWidthPen(pen, painter.device()->devicePixelRatio(), t0 * std::hypot(along.x(), along.y())));
-    painter.drawLine(QLineF(from + t0 * along, from + t1 * along));
-    painter.setPen(pen);
-}
-
-// The pen of StrokeAtDeviceWidth for the one-pixel `pen`, kept while the same pen is asked for
-// again, so that a steady-state paint makes none.
-const QPen& TChartCanvas3D::DeviceWidthPen(const QPen& pen, qreal ratio, double skipped) {
-    TRealisedState::TDeviceWidthPen& cached = realised_->deviceWidthPen;
-    if (cached.source == pen && cached.ratio == ratio && cached.skipped == skipped) return cached.pen;
-    const qreal width = std::max<qreal>(1.0, std::round(ratio)) / ratio;
-    QPen device(pen.color(), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    if (pen.style() != Qt::SolidLine && !pen.dashPattern().isEmpty()) {
-        // A wide pen's pattern is in pen widths; this one's is in logical pixels.
-        QList<qreal> dashes = pen.dashPattern();
-        double period = 0.0;
-        for (qreal& dash : dashes) {
-            period += dash;
-            dash /= width;
-        }
-        device.setDashPattern(dashes);
-        device.setDashOffset(std::fmod(skipped, period) / width);
-    }
-    cached = {pen, ratio, skipped, device};
-    return cached.pen;
 }
 
 // The pixels from the start towards the end (exclusive), one per step along the major axis, the
@@ -500,6 +429,7 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     ApplyComposition(*target_);
     const QRect area(r.Left, r.Top, r.Width(), r.Height());
     if (backMode_ == bmTransparent && WriteHatch(*target_, area)) return;
+    if (WriteSolid(*target_, area)) return;
     // At a whole ratio the tile is made at the device size and laid in device pixels, which Qt fills
     // without scaling (and so without allocating); at other ratios Qt scales the 1x tile.
     const int scale = std::max(1, WholeRatio(target_->device()->devicePixelRatio()));
@@ -512,6 +442,18 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     target_->setWorldTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale) * previous);
     FillInBands(*target_, QRect(area.topLeft() * scale, area.size() * scale), *tile);
     target_->setWorldTransform(previous);
+}
+
+// A solid opaque fill in the buffer is written as one span per row: the same pixels as Qt's fill,
+// without its hand-off of tall fills to other threads.
+bool TChartCanvas3D::WriteSolid(QPainter& painter, const QRect& area) {
+    const QBrush& brush = painter.brush();
+    if (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255 || !SpansAllowed(painter))
+        return false;
+    const std::optional<TSpanWriter> writer = SpanWriter(painter);
+    if (!writer) return false;
+    writer->Fill(area.x(), area.y(), area.width(), area.height(), brush.color().rgb());
+    return true;
 }
 
 bool TChartCanvas3D::WriteHatch(QPainter& painter, const QRect& area) {

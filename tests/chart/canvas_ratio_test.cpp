@@ -152,6 +152,23 @@ TEST(CanvasRatioLines, SlopingLinesAreRoundRatioThickEveryWay) {
     }
 }
 
+// A wide line is w x r device pixels across, with round ends reaching w x r / 2 beyond its ends.
+TEST_F(CanvasRatio, WideLinesAreWTimesRWideWithRoundEnds) {
+    Begin(2);
+    surface_.Pen()->SetColor(clBlack);
+    surface_.Pen()->SetWidth(3);
+    surface_.DrawLine(5, 10, 30, 10);  // device: centre row 20, from x 10 to x 60
+    const QImage& image = End();
+    int across = 0;
+    for (int y = 0; y < 60; ++y) across += image.pixel(40, y) != kWhite ? 1 : 0;
+    EXPECT_EQ(across, 6);
+    EXPECT_NE(image.pixel(62, 20), kWhite);  // the round end, 2.5 device pixels out
+    EXPECT_NE(image.pixel(7, 20), kWhite);
+    EXPECT_EQ(image.pixel(62, 17), kWhite);  // no square corner
+    EXPECT_EQ(image.pixel(7, 17), kWhite);
+    EXPECT_EQ(image.pixel(63, 20), kWhite);
+}
+
 // A one-pixel outline that Qt draws is as wide as a one-pixel line, on the pixels it covers at 1,
 // with the fill inside it.
 TEST_F(CanvasRatio, OutlinesAreRatioPixelsWide) {

@@ -397,8 +397,6 @@ class TChartCanvas3D : public TCanvas3D {
     std::optional<TSpanWriter> SpanWriter(const QPainter& painter);
     // A transparent hatch written straight into the buffer; false when it cannot be.
     bool WriteHatch(QPainter& painter, const QRect& area);
-    // A solid opaque fill written straight into the buffer; false when it cannot be.
-    bool WriteSolid(QPainter& painter, const QRect& area);
     // A solid brush of `colour`, kept for the spans of later paints.
     const QBrush& SpanBrush(const QColor& colour);
     void ApplyComposition(QPainter& painter) const;

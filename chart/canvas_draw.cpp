@@ -429,7 +429,6 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     ApplyComposition(*target_);
     const QRect area(r.Left, r.Top, r.Width(), r.Height());
     if (backMode_ == bmTransparent && WriteHatch(*target_, area)) return;
-    if (WriteSolid(*target_, area)) return;
     // At a whole ratio the tile is made at the device size and laid in device pixels, which Qt fills
     // without scaling (and so without allocating); at other ratios Qt scales the 1x tile.
     const int scale = std::max(1, WholeRatio(target_->device()->devicePixelRatio()));
@@ -442,18 +441,6 @@ void TChartCanvas3D::FillRectangle(const TRect& rect) {
     target_->setWorldTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale) * previous);
     FillInBands(*target_, QRect(area.topLeft() * scale, area.size() * scale), *tile);
     target_->setWorldTransform(previous);
-}
-
-// A solid opaque fill in the buffer is written as one span per row: the same pixels as Qt's fill,
-// without its hand-off of tall fills to other threads.
-bool TChartCanvas3D::WriteSolid(QPainter& painter, const QRect& area) {
-    const QBrush& brush = painter.brush();
-    if (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255 || !SpansAllowed(painter))
-        return false;
-    const std::optional<TSpanWriter> writer = SpanWriter(painter);
-    if (!writer) return false;
-    writer->Fill(area.x(), area.y(), area.width(), area.height(), brush.color().rgb());
-    return true;
 }
 
 bool TChartCanvas3D::WriteHatch(QPainter& painter, const QRect& area) {

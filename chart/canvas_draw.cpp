@@ -205,7 +205,8 @@ void TChartCanvas3D::StrokeLine(int x0, int y0, int x1, int y1) {
 // whichever way it is drawn, which suits lines running right or down. A line running left or up
 // must cover its start and leave out its end: an axis-parallel or 45-degree one is drawn from its
 // end to its start, both moved one step along the line; any other solid one is walked pixel by
-// pixel from its start and drawn in runs.
+// pixel from its start and drawn in runs. Axis-parallel lines are spans where they can be; at a
+// ratio other than 1 every other line is stroked at the device width instead.
 void TChartCanvas3D::DrawCosmeticLine(QPainter& painter, int x0, int y0, int x1, int y1) {
     // Pixel coordinates may be anywhere in the int range: differences need 64 bits.
     const long long dx = static_cast<long long>(x1) - x0;
@@ -382,7 +383,7 @@ void TChartCanvas3D::FillSpan(QPainter& painter, const std::optional<TSpanWriter
     if (ratio != 1.0) {
         // Edges on whole device pixels, and a one-pixel line round(ratio) device pixels thick wherever
         // it stands, so that at a fractional ratio equal lines stay equal.
-        const qreal thickness = std::max<qreal>(1, std::round(ratio));
+        const qreal thickness = OnePixelThickness(ratio);
         const auto edges = [&](long long from, long long to, long long shift) {
             const qreal start = std::round(static_cast<qreal>(from + shift) * ratio);
             const qreal end =

@@ -35,7 +35,7 @@ void TChartCanvas3D::StrokeAtDeviceWidth(QPainter& painter, int x0, int y0, long
 const QPen& TChartCanvas3D::DeviceWidthPen(const QPen& pen, qreal ratio, double skipped) {
     TRealisedState::TDeviceWidthPen& cached = realised_->deviceWidthPen;
     if (cached.source == pen && cached.ratio == ratio && cached.skipped == skipped) return cached.pen;
-    const qreal width = std::max<qreal>(1.0, std::round(ratio)) / ratio;
+    const qreal width = OnePixelThickness(ratio) / ratio;
     QPen device(pen.color(), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     if (pen.style() != Qt::SolidLine && !pen.dashPattern().isEmpty()) {
         // A wide pen's pattern is in pen widths; this one's is in logical pixels.

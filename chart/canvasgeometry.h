@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QRectF>
 #include <algorithm>
+#include <cmath>
 
 // The logical area the target's device covers, one pixel wider on every side: drawing beyond it
 // is invisible, so coordinates far outside may be brought to its edge without changing a pixel.
@@ -14,6 +15,12 @@ inline QRect VisibleArea(const QPainter& painter) {
     const QPaintDevice* device = painter.device();
     QRect area(0, 0, device != nullptr ? device->width() : 0, device != nullptr ? device->height() : 0);
     return painter.worldTransform().inverted().mapRect(area).adjusted(-1, -1, 1, 1);
+}
+
+// How many device pixels thick a one-pixel line is at `ratio`: round(ratio), at least 1, so that
+// at a fractional ratio equal lines stay equal.
+inline qreal OnePixelThickness(qreal ratio) {
+    return std::max<qreal>(1.0, std::round(ratio));
 }
 
 // The part of the segment from + t (to - from), t in [0, 1], that lies in `area` (Liang-Barsky);

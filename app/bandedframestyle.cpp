@@ -12,11 +12,16 @@ TBandedFrameStyle::TBandedFrameStyle() : QProxyStyle(QStyleFactory::create(QAppl
 
 void TBandedFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                       const QWidget* widget) const {
-    const qreal ratio =
-        painter != nullptr && painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1.0;
+    // Every primitive of every widget comes through here: anything but a line-edit frame goes
+    // straight on.
+    if (element != PE_FrameLineEdit || option == nullptr || painter == nullptr ||
+        painter->device() == nullptr) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const qreal ratio = painter->device()->devicePixelRatio();
     const int bandRows = static_cast<int>(std::floor(kBandRows / ratio));
-    if (element != PE_FrameLineEdit || option == nullptr || bandRows < 1 ||
-        option->rect.height() * ratio <= 2 * kBandRows) {
+    if (bandRows < 1 || option->rect.height() * ratio <= 2 * kBandRows) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
